@@ -1,0 +1,413 @@
+#include "core/calculator.h"
+
+#include <cmath>
+
+#include "core/control_ids.h"
+#include "core/field_reader.h"
+#include "core/number_format.h"
+#include "core/shape_limits.h"
+#include "core/volume_formulas.h"
+
+namespace tarvix {
+namespace {
+
+constexpr std::string_view kBlank = " ";
+constexpr int kMaxQuantity = 10000;
+
+int InputId(int k) { return ids::kInput[k - 1]; }
+
+}  // namespace
+
+void Calculator::StartState() {
+    part_ = CurrentPart{};
+    material_ = CurrentMaterial{};
+    window_.ListClear(ids::kMaterialList);
+    for (const tarvix::Material& m : FamilyMaterials(Family::kMetal)) {
+        window_.ListAppend(ids::kMaterialList, m.name);
+    }
+    window_.ListSelect(ids::kMaterialList, 0);
+    window_.SetChecked(ids::kDefaultMode, true);
+    window_.SetChecked(ids::kRound, true);
+    window_.SetChecked(ids::kFamilyMetal, true);
+    window_.SetText(ids::kQuantity, "1");
+    window_.Enable(ids::kDensityIndicator, false);
+    window_.Enable(ids::kKnownValue, false);
+    window_.Enable(ids::kKnownMarker, false);
+    window_.Enable(ids::kSectionList, false);
+    ColourMarker(ids::kKnownMarker, colour::kRed);
+    ColourMarker(ids::kQuantityMarker, colour::kGreen);
+    ColourMarker(ids::kDensityIndicator, colour::kRed);
+    SetUpShape(SetUp::kShape);
+}
+
+void Calculator::SelectShape(int option_id) {
+    const int shape = ShapeForOption(option_id);
+    if (shape == 0 || shape == part_.shape) return;
+    part_.shape = shape;
+    part_.itemName = std::string(Shape(shape).itemName);
+    SetUpShape(SetUp::kShape);
+}
+
+void Calculator::ColourMarker(int id, Rgb colour) { window_.SetColours(id, colour, colour); }
+
+void Calculator::EnableInput(int k, bool enabled) {
+    window_.Enable(InputId(k), enabled);
+    window_.Enable(ids::kUpperCaption[k - 1], enabled);
+    window_.Enable(ids::kLowerCaption[k - 1], enabled);
+    window_.Enable(ids::kInputMarker[k - 1], enabled);
+    if (enabled) ColourMarker(ids::kInputMarker[k - 1], colour::kGreen);
+}
+
+void Calculator::SetUpShape(SetUp kind) {
+    const bool known_mode = kind == SetUp::kKnownValue;
+    part_.autoAdvance = true;
+    part_.quantity = 1;
+    part_.dims = {};
+    part_.volume = part_.weight = part_.totalWeight = 0.0;
+    part_.defined = {};
+
+    if (!known_mode) {
+        for (int id = 1; id <= kShapeCount; ++id) window_.Enable(Shape(id).optionControl, true);
+    }
+
+    window_.Enable(ids::kKnownValue, false);
+    window_.Enable(ids::kKnownMarker, false);
+    ColourMarker(ids::kKnownMarker, colour::kRed);
+    for (int k = 1; k <= 6; ++k) {
+        window_.SetText(ids::kUpperCaption[k - 1], "");
+        window_.SetText(ids::kLowerCaption[k - 1], "");
+        SetInputText(k, std::string(kBlank));
+    }
+    window_.SetText(ids::kKnownCaption, "");
+    EnableInput(1, true);
+    for (int k = 2; k <= 6; ++k) EnableInput(k, false);
+    window_.SetText(ids::kQuantity, "1");
+    window_.SetText(ids::kWeight, kBlank);
+    window_.SetText(ids::kTotal, kBlank);
+    window_.SetText(ids::kVolume, kBlank);
+    window_.SetText(ids::kKnownValue, kBlank);
+    known_text_.clear();
+    ColourMarker(ids::kInputMarker[0], colour::kGreen);
+    for (int k = 2; k <= 6; ++k) ColourMarker(ids::kInputMarker[k - 1], colour::kRed);
+
+    if (known_mode) {
+        ClearSectionList();
+        window_.Enable(InputId(1), false);
+        window_.Enable(ids::kUpperCaption[0], false);
+        window_.Enable(ids::kLowerCaption[0], false);
+        window_.Enable(ids::kInputMarker[0], false);
+        ColourMarker(ids::kInputMarker[0], colour::kRed);
+        for (int id = 1; id <= kShapeCount; ++id) window_.Enable(Shape(id).optionControl, false);
+        window_.Enable(ids::kKnownValue, true);
+        window_.Enable(ids::kKnownMarker, true);
+        ColourMarker(ids::kKnownMarker, colour::kGreen);
+        return;
+    }
+
+    const ShapeInfo& shape = Shape(part_.shape);
+    for (int k = 1; k <= shape.inputCount; ++k) {
+        window_.SetText(ids::kUpperCaption[k - 1], shape.inputs[k - 1].upper);
+        window_.SetText(ids::kLowerCaption[k - 1], shape.inputs[k - 1].lower);
+    }
+    if (!IsStructural(part_.shape)) {
+        ClearSectionList();
+        window_.GiveFocus(InputId(1));
+        return;
+    }
+    SetUpSectionList();
+    window_.Enable(InputId(1), false);
+    for (int k = 1; k <= 3; ++k) {
+        window_.Enable(ids::kUpperCaption[k - 1], true);
+        window_.Enable(ids::kLowerCaption[k - 1], true);
+        ColourMarker(ids::kInputMarker[k - 1], colour::kRed);
+    }
+    window_.Enable(ids::kInputMarker[0], false);
+    EnableInput(4, true);
+    RedisplayInUnits();
+    part_.defined[0] = part_.defined[1] = part_.defined[2] = true;
+    window_.GiveFocus(InputId(4));
+}
+
+void Calculator::SetUpSectionList() {
+    const SectionTable table = StructuralTable(part_.shape);
+    window_.SetFont(ids::kSectionList, FontSpec{std::string(SectionFontFace(table)), 8, 700});
+    window_.SetText(ids::kSectionTitle1, SectionTitle1(table));
+    window_.SetText(ids::kSectionTitle2, SectionTitle2(table));
+    window_.Enable(ids::kSectionList, true);
+    window_.ListClear(ids::kSectionList);
+    for (const SectionRow& row : SectionRows(table)) {
+        window_.ListAppend(ids::kSectionList, "  " + row.designation);
+    }
+    window_.ListSelect(ids::kSectionList, 0);
+}
+
+void Calculator::ClearSectionList() {
+    window_.SetText(ids::kSectionTitle1, "");
+    window_.SetText(ids::kSectionTitle2, "");
+    window_.ListClear(ids::kSectionList);
+    window_.Enable(ids::kSectionList, false);
+}
+
+int Calculator::SelectedRow() const {
+    const int row = window_.ListSelection(ids::kSectionList);
+    return row < 0 ? 0 : row;
+}
+
+void Calculator::CommitDimension(int k) {
+    const ShapeInfo& shape = Shape(part_.shape);
+    if (part_.shape == kKnownValueShape || k < 1 || k > shape.inputCount) return;
+    const Dim dim = shape.inputs[k - 1].stores;
+    if (dim == kDimCount) return;  // a section row's dimension is shown, never typed
+    if (IsStructural(part_.shape) && k == 4 && window_.GetText(InputId(4)).empty()) {
+        last_error_ = EvalError::kNoExpression;
+        ClearResults();
+        part_.defined[3] = false;
+        return;
+    }
+    const Evaluation typed = ReadField(InputId(k), input_text_[k - 1]);
+    if (!typed.Ok()) {
+        ClearResults();
+        part_.defined[k - 1] = false;
+        return;
+    }
+    if (!ShowsWritten(InputId(k), input_text_[k - 1])) part_[dim] = ToInches(typed.value, unit_);
+    ApplyLimits(part_, k);
+    part_.defined[k - 1] = true;
+    AdvanceInputs(k);
+}
+
+void Calculator::ZeroFillets(int j) {
+    SetInputText(j, Dimension(part_[kRo]));
+    SetInputText(j + 1, Dimension(part_[kRi]));
+    if (part_[kRo] == 0) {
+        EnableInput(j, true);
+        part_.defined[j - 1] = true;
+    }
+    if (part_[kRi] == 0) {
+        EnableInput(j + 1, true);
+        part_.defined[j] = true;
+    }
+}
+
+void Calculator::AdvanceInputs(int k) {
+    RedisplayInUnits();
+    // The input to enable and the one to focus after input k; 0 for none. A shape without a next
+    // input is complete, and the focus stops following the commits.
+    int enable = 0;
+    int focus = 0;
+    switch (part_.shape) {
+        case 3:
+            if (k == 1) enable = focus = 2;
+            if (k == 2) {
+                EnableInput(3, true);
+                if (part_[kRo] == 0) {
+                    EnableInput(4, true);
+                    part_.defined[2] = true;
+                }
+                focus = 4;
+            }
+            if (k == 3) enable = focus = 4;
+            break;
+        case 4:
+            if (k == 1) {
+                EnableInput(2, true);
+                if (part_[kRo] == 0) {
+                    EnableInput(3, true);
+                    part_.defined[1] = true;
+                }
+                focus = 3;
+            }
+            if (k == 2) enable = focus = 3;
+            break;
+        case 8:
+            if (k == 2) ZeroFillets(3);
+            if (k < 5) enable = focus = (k == 2) ? 5 : k + 1;
+            break;
+        case 9:
+            if (k == 3) ZeroFillets(4);
+            if (k < 6) enable = focus = (k == 3) ? 6 : k + 1;
+            break;
+        case 17:
+        case 18:
+        case 19:
+        case 20: break;
+        default:
+            if (k < Shape(part_.shape).inputCount) enable = focus = k + 1;
+            break;
+    }
+    if (enable != 0) EnableInput(enable, true);
+    if (focus == 0) {
+        part_.autoAdvance = false;
+    } else if (part_.autoAdvance) {
+        window_.GiveFocus(InputId(focus));
+    }
+    ComputeVolume();
+}
+
+void Calculator::SectionRowChosen() {
+    RedisplayInUnits();
+    ComputeVolume();
+}
+
+void Calculator::CommitQuantity() {
+    const Evaluation typed = ReadField(ids::kQuantity, "");
+    if (!typed.Ok()) return;
+    // Limit before converting, so no typed value can overflow the integer.
+    double q = typed.value;
+    if (q < 1) q = 1;
+    if (q > kMaxQuantity) q = kMaxQuantity;
+    part_.quantity = static_cast<int>(std::nearbyint(q));
+    if (part_.quantity < 1) part_.quantity = 1;
+    window_.SetText(ids::kQuantity, FormatWhole(part_.quantity));
+    ComputeVolume();
+}
+
+void Calculator::SelectInputMode(int option_id) {
+    const bool metric = IsMetric(unit_);
+    if (option_id == ids::kKnownVolumeMode) {
+        part_.knownVolume = true;
+        part_.knownWeight = false;
+        SetUpShape(SetUp::kKnownValue);
+        window_.SetText(ids::kKnownCaption, metric ? "VOLUME (CC)" : "VOLUME (CI)");
+        window_.GiveFocus(ids::kKnownValue);
+    } else if (option_id == ids::kKnownWeightMode) {
+        part_.knownVolume = false;
+        part_.knownWeight = true;
+        SetUpShape(SetUp::kKnownValue);
+        window_.SetText(ids::kKnownCaption, metric ? "WEIGHT (KG)" : "WEIGHT (LB)");
+        window_.GiveFocus(ids::kKnownValue);
+    } else if (option_id == ids::kDefaultMode) {
+        part_.knownVolume = part_.knownWeight = false;
+        const int shape = OptionShape();
+        if (shape != 0) part_.shape = shape;
+        SetUpShape(SetUp::kShape);
+        window_.Enable(ids::kKnownMarker, false);
+    }
+}
+
+int Calculator::OptionShape() const {
+    for (int id = 1; id <= kShapeCount; ++id) {
+        if (window_.IsChecked(Shape(id).optionControl)) return id;
+    }
+    return 0;
+}
+
+void Calculator::ComputeVolume() {
+    if (part_.shape == kKnownValueShape) {
+        ShowResults();
+        return;
+    }
+    if (IsStructural(part_.shape)) {
+        const auto rows = SectionRows(StructuralTable(part_.shape));
+        const std::size_t row = static_cast<std::size_t>(SelectedRow());
+        if (row >= rows.size()) return;
+        part_.volume = ShapeVolume(part_, rows[row]);
+        ShowResults();
+        return;
+    }
+    const ShapeInfo& shape = Shape(part_.shape);
+    for (int k = 1; k <= shape.requiredInputs; ++k) {
+        if (!part_.defined[k - 1]) return;
+    }
+    part_.volume = ShapeVolume(part_, SectionRow{});
+    ShowResults();
+}
+
+void Calculator::ShowResults() {
+    if (part_.knownWeight) {
+        part_.volume = part_.weight / material_.density;
+    } else {
+        part_.weight = part_.volume * material_.density;
+    }
+    part_.totalWeight = part_.weight * part_.quantity;
+    WriteResults();
+}
+
+void Calculator::WriteResults() {
+    window_.SetText(ids::kVolume, FormatNumber(VolumeForDisplay(part_.volume, unit_), decimals_, true));
+    window_.SetText(ids::kWeight, FormatNumber(WeightForDisplay(part_.weight, unit_), decimals_, true));
+    window_.SetText(ids::kTotal,
+                    FormatNumber(WeightForDisplay(part_.totalWeight, unit_), decimals_, true));
+}
+
+void Calculator::ClearResults() {
+    window_.SetText(ids::kWeight, kBlank);
+    window_.SetText(ids::kTotal, kBlank);
+    window_.SetText(ids::kVolume, kBlank);
+}
+
+void Calculator::CommitKnownValue() {
+    if (part_.knownVolume) CommitKnownVolume();
+    if (part_.knownWeight) CommitKnownWeight();
+}
+
+// Reads the known-value field into `stored` (internal units). False when the field holds an error.
+bool Calculator::TakeKnownValue(double& stored, double typed_to_internal(double, Unit)) {
+    Evaluation typed = ReadField(ids::kKnownValue, known_text_);
+    if (typed.Ok()) {
+        const double value = ShowsWritten(ids::kKnownValue, known_text_)
+                                  ? stored
+                                  : typed_to_internal(typed.value, unit_);
+        // A known value so large that the results could overflow is refused like any typo.
+        if (!(std::fabs(value) <= kMaxKnownValue)) {
+            typed.error = last_error_ = EvalError::kOutOfRange;
+            window_.SetColours(ids::kKnownValue, colour::kRed, colour::kInputBackground);
+        } else {
+            stored = value < 0.001 ? 0.001 : value;
+        }
+    }
+    if (!typed.Ok()) {
+        ClearResults();
+        return false;
+    }
+    return true;
+}
+
+void Calculator::CommitKnownVolume() {
+    if (!TakeKnownValue(part_.volume, VolumeToCubicInches)) return;
+    part_.shape = kKnownValueShape;
+    WriteKnownValue();
+    ShowResults();
+}
+
+void Calculator::CommitKnownWeight() {
+    if (!TakeKnownValue(part_.weight, WeightToPounds)) return;
+    part_.shape = kKnownValueShape;
+    WriteKnownValue();
+    ShowResults();
+}
+
+void Calculator::WriteKnownValue() {
+    const double shown = part_.knownWeight ? WeightForDisplay(part_.weight, unit_)
+                                           : VolumeForDisplay(part_.volume, unit_);
+    known_text_ = FormatNumber(shown, decimals_, true);
+    window_.SetText(ids::kKnownValue, known_text_);
+}
+
+void Calculator::SetInputText(int k, const std::string& text) {
+    input_text_[k - 1] = text;
+    window_.SetText(InputId(k), text);
+}
+
+bool Calculator::ShowsWritten(int id, const std::string& written) const {
+    return !written.empty() && written != kBlank && window_.GetText(id) == written;
+}
+
+// Reads a typed field. A field that still shows what the program wrote into it is taken as it
+// stands (the caller keeps its stored value) instead of being read back from the rounded text.
+Evaluation Calculator::ReadField(int id, const std::string& written) {
+    Evaluation result;
+    if (ShowsWritten(id, written)) {
+        window_.SetColours(id, colour::kBlack, colour::kInputBackground);
+    } else {
+        result = EvaluateInputField(window_, id);
+    }
+    last_error_ = result.error;
+    return result;
+}
+
+std::string Calculator::Dimension(double inches) const {
+    return FormatNumber(FromInches(inches, unit_), decimals_, false);
+}
+
+}  // namespace tarvix

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/current_part.h"
+#include "core/expression_evaluator.h"
+#include "core/material_catalogue.h"
+#include "core/units.h"
+#include "platform/window.h"
+
+namespace tarvix {
+
+// Told when the display units or decimals change, so that views of other data (the assembly
+// tracker) can follow.
+class DisplayListener {
+public:
+    virtual ~DisplayListener() = default;
+    // Before the main window is rewritten: the unit or the decimals differ from before.
+    virtual void DisplaySettingsChanged(Unit unit, int decimals) = 0;
+    // While the main window is rewritten in the current units.
+    virtual void Redisplay(Unit unit, int decimals) = 0;
+};
+
+// The calculator: the current part, material, unit and decimals, and the operations that read the
+// main window's inputs and write its results. Every operation runs to completion on the caller's
+// thread; errors in typed text show in the field itself, never as an exception.
+class Calculator {
+public:
+    explicit Calculator(Window& window) : window_(window) {}
+
+    void SetDisplayListener(DisplayListener* listener) { listener_ = listener; }
+
+    const CurrentPart& Part() const { return part_; }
+    const CurrentMaterial& Material() const { return material_; }
+    Unit InputUnit() const { return unit_; }
+    int Decimals() const { return decimals_; }
+    // The outcome of the last commit of a typed field (dimension, quantity, density, known value).
+    EvalError LastCommitError() const { return last_error_; }
+
+    // Start-up: the settings lines, then the start state (round bar, ALUMINUM, default mode).
+    bool ApplyDecimalsSetting(std::string_view line);
+    bool ApplyUnitSetting(std::string_view line);
+    void StartState();
+
+    // Shapes, inputs and results.
+    void SelectShape(int option_id);
+    void CommitDimension(int k);
+    void AdvanceInputs(int k);
+    void SectionRowChosen();
+    void CommitQuantity();
+    void SelectInputMode(int option_id);
+    void CommitKnownValue();
+    void ComputeVolume();
+    void ShowResults();
+    void ClearResults();
+
+    // Units and decimals.
+    void SelectInputUnit(int option_id);
+    void SelectDecimals(int option_id);
+    void RedisplayInUnits();
+
+    // Material.
+    void FamilySwitch(int option_id);
+    void MaterialChosen();
+    void UserDensityCommitted();
+
+private:
+    enum class SetUp { kShape, kKnownValue };
+
+    void SetUpShape(SetUp kind);
+    void SetUpSectionList();
+    void ClearSectionList();
+    void EnableInput(int k, bool enabled);
+    void ColourMarker(int id, Rgb colour);
+    void ZeroFillets(int j);
+    void CommitKnownVolume();
+    void CommitKnownWeight();
+    bool TakeKnownValue(double& stored, double typed_to_internal(double, Unit));
+    void WriteKnownValue();
+    void WriteResults();
+    void ShowDensity();
+    void WriteUnitCaptions(bool start_up);
+    void RedisplayInputs(int shape);
+    int SelectedRow() const;
+    int OptionShape() const;
+    std::string Dimension(double inches) const;
+    void SetInputText(int k, const std::string& text);
+    bool ShowsWritten(int id, const std::string& written) const;
+    Evaluation ReadField(int id, const std::string& written);
+
+    // Known volumes (in3) and weights (lb) beyond this would overflow the results.
+    static constexpr double kMaxKnownValue = 1e15;
+
+    Window& window_;
+    DisplayListener* listener_ = nullptr;
+    CurrentPart part_;
+    CurrentMaterial material_;
+    Unit unit_ = Unit::kInches;
+    int decimals_ = 3;
+    EvalError last_error_ = EvalError::kNone;
+    // What the program last wrote into each typed field. Committing a field that still shows it
+    // keeps the stored value: reading back the rounded (and, for the known value, grouped) text
+    // would lose the precision the user typed.
+    std::array<std::string, 6> input_text_;
+    std::string density_text_;
+    std::string known_text_;
+};
+
+}  // namespace tarvix

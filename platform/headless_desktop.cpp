@@ -1,0 +1,33 @@
+#include "platform/headless_desktop.h"
+
+namespace tarvix {
+
+std::unique_ptr<TopLevelWindow> HeadlessDesktop::OpenWindow(int left, int top, int width,
+                                                            int height, std::string_view title) {
+    auto window = std::make_unique<HeadlessWindow>();
+    window->MoveWindow(left, top, width, height);
+    window->SetWindowText(title);
+    windows_.push_back(window.get());
+    return window;
+}
+
+bool HeadlessDesktop::EnterKeyPressed() {
+    const bool pressed = enter_;
+    enter_ = false;
+    return pressed;
+}
+
+MessageResult HeadlessDesktop::ShowMessage(TopLevelWindow*, std::string_view text,
+                                           std::string_view title, MessageButtons buttons,
+                                           MessageIcon icon) {
+    messages_.push_back(Message{std::string(text), std::string(title), buttons, icon});
+    if (buttons == MessageButtons::kOk) return MessageResult::kOk;
+    return answer_ == MessageResult::kOk ? MessageResult::kYes : answer_;
+}
+
+std::string HeadlessDesktop::SaveDialog(TopLevelWindow*, std::string_view, std::string_view,
+                                        std::string_view) {
+    return save_path_;
+}
+
+}  // namespace tarvix

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/desktop.h"
+#include "platform/headless_window.h"
+
+namespace tarvix {
+
+// A desktop without a screen: windows are HeadlessWindows, dialogs answer what the caller scripted
+// and everything asked of the shell is recorded.
+class HeadlessDesktop : public Desktop {
+public:
+    struct Message {
+        std::string text;
+        std::string title;
+        MessageButtons buttons;
+        MessageIcon icon;
+    };
+
+    std::unique_ptr<TopLevelWindow> OpenWindow(int left, int top, int width, int height,
+                                               std::string_view title) override;
+    ScreenSize Screen() const override { return screen_; }
+    bool EnterKeyPressed() override;
+    MessageResult ShowMessage(TopLevelWindow* owner, std::string_view text, std::string_view title,
+                              MessageButtons buttons, MessageIcon icon) override;
+    std::string SaveDialog(TopLevelWindow* owner, std::string_view title, std::string_view filter,
+                           std::string_view default_extension) override;
+    void ShellOpen(std::string_view path) override { opened_.emplace_back(path); }
+    std::string ProgramDirectory() const override { return directory_; }
+    void WaitAndDispatch() override {}
+
+    // Scripting.
+    void SetScreen(ScreenSize size) { screen_ = size; }
+    void SetProgramDirectory(std::string directory) { directory_ = std::move(directory); }
+    void PressEnter() { enter_ = true; }
+    void AnswerMessages(MessageResult answer) { answer_ = answer; }
+    void AnswerSaveDialog(std::string path) { save_path_ = std::move(path); }
+
+    // What happened.
+    const std::vector<Message>& Messages() const { return messages_; }
+    const std::vector<std::string>& Opened() const { return opened_; }
+    // The windows opened so far, in order; they stay owned by whoever opened them.
+    const std::vector<HeadlessWindow*>& Windows() const { return windows_; }
+
+private:
+    ScreenSize screen_{1024, 768};
+    std::string directory_ = "./";
+    bool enter_ = false;
+    MessageResult answer_ = MessageResult::kOk;
+    std::string save_path_;
+    std::vector<Message> messages_;
+    std::vector<std::string> opened_;
+    std::vector<HeadlessWindow*> windows_;
+};
+
+}  // namespace tarvix

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tarvix {
+
+struct Rgb {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    friend bool operator==(Rgb, Rgb) = default;
+};
+
+// The program's named colours.
+namespace colour {
+inline constexpr Rgb kBlack{0, 0, 0};
+inline constexpr Rgb kWhite{255, 255, 255};
+inline constexpr Rgb kGreen{0, 136, 0};
+inline constexpr Rgb kRed{255, 0, 0};
+inline constexpr Rgb kDarkGrey{60, 60, 60};
+inline constexpr Rgb kLightGrey{200, 200, 200};
+inline constexpr Rgb kInputBackground{250, 255, 250};
+inline constexpr Rgb kPaleYellow{250, 250, 220};
+inline constexpr Rgb kMarkerGrey{230, 230, 230};
+}  // namespace colour
+
+enum class ControlKind {
+    kPanel,         // static text without text: a grey rectangle behind other controls
+    kCaptionField,  // read-only centred edit with a sunken border, heading a panel
+    kLabel,         // centred static text
+    kOption,        // automatic radio button
+    kCheckBox,      // automatic check box
+    kInput,         // editable centred edit field
+    kResultField,   // read-only centred edit field
+    kList,          // drop-down list, no typing
+    kButton,        // self-drawn push button
+    kMarker,        // 20 x 12 colour block button without text
+};
+
+struct FontSpec {
+    std::string face;  // empty: the window system's default control font
+    int points = 0;
+    int weight = 400;  // 700 is bold
+    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+struct ControlSpec {
+    int id = 0;
+    ControlKind kind = ControlKind::kPanel;
+    std::string_view text;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int points = 0;              // font size in points, Tahoma bold; 0 keeps the default font
+    bool firstOfGroup = false;   // options: starts a new group
+    bool scrolls = true;         // edit fields: scroll horizontally as the text grows
+    Rgb textColour = colour::kBlack;
+    Rgb background = colour::kLightGrey;
+};
+
+// The controls of one window, addressed by control identifier. An identifier the window does not
+// hold is ignored by every operation (reads give an empty text, false or -1).
+class Window {
+public:
+    virtual ~Window() = default;
+
+    virtual void CreateControl(const ControlSpec& spec) = 0;
+
+    virtual void SetText(int id, std::string_view text) = 0;
+    virtual std::string GetText(int id) const = 0;
+    virtual void SetColours(int id, Rgb text, Rgb background) = 0;
+    virtual void SetFont(int id, const FontSpec& font) = 0;
+    virtual void Enable(int id, bool enabled) = 0;
+    virtual bool IsEnabled(int id) const = 0;
+    virtual void GiveFocus(int id) = 0;
+    virtual void MoveControl(int id, int left, int top, int width, int height) = 0;
+
+    // Options and check boxes. Setting an option clears the other options of its group.
+    virtual void SetChecked(int id, bool checked) = 0;
+    virtual bool IsChecked(int id) const = 0;
+
+    // Drop-down lists: entries stay in the order appended, never sorted.
+    virtual void ListAppend(int id, std::string_view text) = 0;
+    virtual void ListDelete(int id, int index) = 0;
+    virtual void ListClear(int id) = 0;
+    virtual void ListSelect(int id, int index) = 0;
+    virtual int ListSelection(int id) const = 0;  // -1 when none
+    virtual int ListCount(int id) const = 0;
+    virtual void ListSetEntryHeight(int id, int pixels) = 0;
+};
+
+}  // namespace tarvix
