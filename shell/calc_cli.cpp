@@ -1,0 +1,193 @@
+#include "shell/calc_cli.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+#include "core/expression_evaluator.h"
+#include "core/material_catalogue.h"
+#include "core/number_format.h"
+#include "core/section_tables.h"
+
+namespace tarvix {
+namespace {
+
+constexpr const char* kHelp = R"(tarvix-calc: the Tarvix weight calculator on the command line.
+
+Usage:
+  tarvix-calc eval TEXT
+      Reads TEXT as a numeric input field does (expressions, mixed numbers such as "2 1/2").
+      Prints the value as the shortest decimal text that reads back to the same number (exit 0),
+      or the error text on standard error (exit 1): Syntax error, Unbalanced parentheses,
+      No expression present, Division by zero, Number out of range.
+
+  tarvix-calc format VALUE DECIMALS [--group]
+      Prints the program's text for VALUE (a C double literal such as -0.25 or 1.5e3) with
+      DECIMALS (1 to 6) decimals, with thousands separators when --group is given.
+
+  tarvix-calc weigh SHAPE [OPTIONS] [COMMIT...]
+      Computes a part exactly as the window does and prints what its fields show:
+      volume=, weight=, total=, density=, quantity=, then input1= .. inputN= for the shape's
+      inputs (known= in the known-value modes).
+      SHAPE   a shape number 1 to 20 or its name in any letter case:
+                hexagon, octagon, rectangle, square, round, round tubed, round tubew,
+                square tube, rectangular tube, sphere, hollow sphere, pyramid, cone,
+                cone frustum, spherical cap, torus, angle, pipe, channel, i-beam;
+              or volume / weight to type a known volume or weight.
+      --units inches|feet|millimeters|meters   input unit (default inches); millimeters and
+                                              meters give metric outputs (cc, kg, g/cc)
+      --decimals 1|2|3                        decimals of the results (default 3)
+      --material NAME                         a catalogue material in any letter case
+                                              (default ALUMINUM; see tarvix-calc materials)
+      --density TEXT                          a user density, lb/in3 (g/cc with metric units)
+      --quantity TEXT                         number of parts, 1 to 10000 (default 1)
+      --row N                                 section row N of a pipe, angle, channel or
+                                              i-beam (see tarvix-calc sections); default 0
+      COMMIT  K:TEXT types TEXT into input K (1 to 6) and presses Enter; a plain TEXT goes to
+              the input after the one last committed (input 1 first; the length for the
+              structural shapes; the known-value field for volume and weight).
+      Exit status: 0 when the results show values, 2 when they stay blank (the part is not fully
+      defined, or an input was refused: its error then goes to standard error as inputK: TEXT),
+      1 for a usage error.
+
+  tarvix-calc materials
+      Lists the material catalogue: family, index, name, density in lb/in3 (tab-separated).
+
+  tarvix-calc sections pipe|angle|channel|i-beam
+      Lists a section table (tab-separated): index, then for pipes schedule, size, outside
+      diameter and wall; for the others designation, weight per foot (lb/ft) and the three
+      dimensions in inches.
+
+  tarvix-calc --help
+      Shows this text.
+
+Example:
+  tarvix-calc weigh round 1 12          prints volume=9.425, weight=.919, total=.919, ...
+)";
+
+std::string Trim(std::string_view text) {
+    std::size_t a = 0, b = text.size();
+    while (a < b && text[a] == ' ') ++a;
+    while (b > a && text[b - 1] == ' ') --b;
+    return std::string(text.substr(a, b - a));
+}
+
+int Usage(std::ostream& err, const std::string& message) {
+    err << "tarvix-calc: " << message << "\nRun 'tarvix-calc --help' for usage.\n";
+    return 1;
+}
+
+int Eval(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() < 2) return Usage(err, "eval needs a TEXT to read");
+    std::string text = args[1];
+    for (std::size_t i = 2; i < args.size(); ++i) text += " " + args[i];
+    const Evaluation result = EvaluateFieldText(text);
+    if (!result.Ok()) {
+        err << ErrorText(result.error) << "\n";
+        return 1;
+    }
+    out << ShortestDecimal(result.value) << "\n";
+    return 0;
+}
+
+int Format(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    bool group = false;
+    std::vector<std::string> rest;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--group") {
+            group = true;
+        } else {
+            rest.push_back(args[i]);
+        }
+    }
+    if (rest.size() != 2) return Usage(err, "format needs VALUE and DECIMALS");
+    const char* begin = rest[0].c_str();
+    char* end = nullptr;
+    const double value = std::strtod(begin, &end);
+    if (end == begin || *end != '\0' || !std::isfinite(value)) {
+        return Usage(err, "'" + rest[0] + "' is not a finite number");
+    }
+    int decimals = 0;
+    const auto [ptr, ec] =
+        std::from_chars(rest[1].data(), rest[1].data() + rest[1].size(), decimals);
+    if (ec != std::errc() || ptr != rest[1].data() + rest[1].size() || decimals < 1 ||
+        decimals > 6) {
+        return Usage(err, "DECIMALS must be a whole number from 1 to 6");
+    }
+    out << FormatNumber(value, decimals, group) << "\n";
+    return 0;
+}
+
+int Materials(std::ostream& out) {
+    for (Family family : {Family::kMetal, Family::kPlastic, Family::kWood, Family::kOther}) {
+        int index = 0;
+        for (const Material& m : FamilyMaterials(family)) {
+            out << FamilyIdentifier(family) << '\t' << index++ << '\t' << m.name << '\t'
+                << ShortestDecimal(m.density) << '\n';
+        }
+    }
+    return 0;
+}
+
+int Sections(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const std::string which = args.size() == 2 ? Lower(args[1]) : "";
+    SectionTable table;
+    if (which == "pipe") {
+        table = SectionTable::kPipe;
+    } else if (which == "angle") {
+        table = SectionTable::kAngle;
+    } else if (which == "channel") {
+        table = SectionTable::kChannel;
+    } else if (which == "i-beam") {
+        table = SectionTable::kIBeam;
+    } else {
+        return Usage(err, "sections needs one of: pipe, angle, channel, i-beam");
+    }
+    int index = 0;
+    for (const SectionRow& row : SectionRows(table)) {
+        out << index++ << '\t';
+        if (table == SectionTable::kPipe) {
+            // The designation holds the schedule in its first eight characters, the size last.
+            const std::string_view d = row.designation;
+            out << Trim(d.substr(0, 8)) << '\t' << Trim(d.substr(d.size() - 8)) << '\t'
+                << ShortestDecimal(row.numbers[0]) << '\t' << ShortestDecimal(row.numbers[1]);
+        } else {
+            out << row.designation;
+            for (double n : row.numbers) out << '\t' << ShortestDecimal(n);
+        }
+        out << '\n';
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::string ShortestDecimal(double value) {
+    char buffer[64];
+    const auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return ec == std::errc() ? std::string(buffer, ptr) : std::string();
+}
+
+std::string Lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) return Usage(err, "a command is needed: eval, format, weigh, materials, sections");
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h" || command == "help") {
+        out << kHelp;
+        return 0;
+    }
+    if (command == "eval") return Eval(args, out, err);
+    if (command == "format") return Format(args, out, err);
+    if (command == "weigh") return RunWeigh({args.begin() + 1, args.end()}, out, err);
+    if (command == "materials") return Materials(out);
+    if (command == "sections") return Sections(args, out, err);
+    return Usage(err, "unknown command '" + command +
+                          "'; the commands are eval, format, weigh, materials, sections");
+}
+
+}  // namespace tarvix

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tarvix {
+
+// tarvix-calc: the calculator's own operations without a window, for scripts and batch work.
+// Exit status 0 on success, 1 for a usage error or a refused expression, 2 when weigh leaves the
+// results blank.
+int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// `tarvix-calc weigh ...`; args start after the word "weigh".
+int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// Text helpers shared by the sub-commands.
+std::string ShortestDecimal(double value);
+std::string Lower(std::string text);
+
+}  // namespace tarvix

@@ -1,0 +1,286 @@
+#include <charconv>
+#include <optional>
+
+#include "core/control_ids.h"
+#include "core/material_catalogue.h"
+#include "core/section_tables.h"
+#include "core/shape_catalogue.h"
+#include "platform/headless_desktop.h"
+#include "shell/application.h"
+#include "shell/calc_cli.h"
+
+namespace tarvix {
+namespace {
+
+struct WeighRequest {
+    int shape = 0;      // 1..20, or 0 for a known-value mode
+    int modeOption = 0;  // the known volume or known weight option
+    std::string units = "inches";
+    std::string decimals = "3";
+    std::optional<std::string> material;
+    std::optional<std::string> density;
+    std::optional<std::string> quantity;
+    std::optional<int> row;
+    std::vector<std::string> commits;
+};
+
+constexpr std::string_view kUnitChoices = "inches, feet, millimeters, meters";
+
+int Usage(std::ostream& err, const std::string& message) {
+    err << "tarvix-calc weigh: " << message << "\nRun 'tarvix-calc --help' for usage.\n";
+    return 1;
+}
+
+std::string ShapeChoices() {
+    std::string list;
+    for (int id = 1; id <= kShapeCount; ++id) {
+        list += "  " + std::to_string(id) + "  " + Lower(std::string(Shape(id).itemName)) + "\n";
+    }
+    return list + "  volume, weight  (a known volume or weight)\n";
+}
+
+bool ParseInt(const std::string& text, int& value) {
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && ptr == text.data() + text.size();
+}
+
+// Resolves SHAPE; false when it names nothing.
+bool ParseShape(const std::string& text, WeighRequest& request) {
+    const std::string name = Lower(text);
+    if (name == "volume") {
+        request.modeOption = ids::kKnownVolumeMode;
+        return true;
+    }
+    if (name == "weight") {
+        request.modeOption = ids::kKnownWeightMode;
+        return true;
+    }
+    int id = 0;
+    if (ParseInt(name, id)) {
+        request.shape = id >= 1 && id <= kShapeCount ? id : 0;
+        return request.shape != 0;
+    }
+    for (id = 1; id <= kShapeCount; ++id) {
+        if (Lower(std::string(Shape(id).itemName)) == name) {
+            request.shape = id;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Parses the arguments after "weigh"; an empty string on success, otherwise what is wrong.
+std::string ParseRequest(const std::vector<std::string>& args, WeighRequest& request) {
+    if (args.empty()) return "a SHAPE is needed; the shapes are:\n" + ShapeChoices();
+    if (!ParseShape(args[0], request)) {
+        return "unknown shape '" + args[0] + "'; the shapes are:\n" + ShapeChoices();
+    }
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.rfind("--", 0) != 0) {
+            request.commits.push_back(arg);
+            continue;
+        }
+        std::string option = arg;
+        std::string value;
+        if (const std::size_t eq = arg.find('='); eq != std::string::npos) {
+            option = arg.substr(0, eq);
+            value = arg.substr(eq + 1);
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
+        } else {
+            return "option " + arg + " needs a value";
+        }
+        if (option == "--units") {
+            request.units = Lower(value);
+            if (request.units != "inches" && request.units != "feet" &&
+                request.units != "millimeters" && request.units != "meters") {
+                return "unknown unit '" + value + "'; the units are " + std::string(kUnitChoices);
+            }
+        } else if (option == "--decimals") {
+            if (value != "1" && value != "2" && value != "3") {
+                return "decimals must be 1, 2 or 3, not '" + value + "'";
+            }
+            request.decimals = value;
+        } else if (option == "--material") {
+            request.material = value;
+        } else if (option == "--density") {
+            request.density = value;
+        } else if (option == "--quantity") {
+            request.quantity = value;
+        } else if (option == "--row") {
+            int row = 0;
+            if (!ParseInt(value, row)) return "--row needs a whole number, not '" + value + "'";
+            request.row = row;
+        } else {
+            return "unknown option '" + option +
+                   "'; the options are --units, --decimals, --material, --density, --quantity, "
+                   "--row";
+        }
+    }
+    if (request.material && request.density) return "give --material or --density, not both";
+    if (request.row && !IsStructural(request.shape)) {
+        return "--row goes with pipe, angle, channel and i-beam only";
+    }
+    return "";
+}
+
+// Finds a catalogue material by name in any letter case: its family option and list index.
+bool FindMaterial(const std::string& name, int& family_option, int& index) {
+    const std::string wanted = Lower(name);
+    const std::pair<Family, int> families[] = {{Family::kMetal, ids::kFamilyMetal},
+                                               {Family::kPlastic, ids::kFamilyPlastic},
+                                               {Family::kWood, ids::kFamilyWood},
+                                               {Family::kOther, ids::kFamilyOther}};
+    for (const auto& [family, option] : families) {
+        const auto materials = FamilyMaterials(family);
+        for (std::size_t i = 0; i < materials.size(); ++i) {
+            if (Lower(std::string(materials[i].name)) == wanted) {
+                family_option = option;
+                index = static_cast<int>(i);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+std::string MaterialChoices() {
+    std::string list;
+    for (Family family : {Family::kMetal, Family::kPlastic, Family::kWood, Family::kOther}) {
+        for (const Material& m : FamilyMaterials(family)) list += "  " + std::string(m.name) + "\n";
+    }
+    return list;
+}
+
+// Drives the main window as a user would, through the same event handler the window uses.
+class Driver {
+public:
+    Driver(HeadlessDesktop& desktop, HeadlessWindow& window) : desktop_(desktop), window_(window) {}
+
+    void Click(int id) {
+        window_.SetChecked(id, true);
+        window_.Deliver(Event{Event::Kind::kControl, id, Notification::kClicked});
+    }
+
+    void Pick(int list, int index) {
+        window_.ListSelect(list, index);
+        window_.Deliver(Event{Event::Kind::kControl, list, Notification::kListActivity});
+    }
+
+    // Clicks into the field (the field that had the focus loses it), types and presses Enter.
+    void Type(int field, const std::string& text) {
+        const int previous = window_.Focus();
+        if (previous != field && previous != 0) {
+            window_.Deliver(Event{Event::Kind::kControl, previous, Notification::kFocusLost});
+        }
+        window_.GiveFocus(field);
+        window_.Deliver(Event{Event::Kind::kControl, field, Notification::kFocusGained});
+        window_.SetText(field, text);
+        desktop_.PressEnter();
+        window_.Deliver(Event{Event::Kind::kTimer, kMainTimer, Notification::kClicked});
+    }
+
+private:
+    HeadlessDesktop& desktop_;
+    HeadlessWindow& window_;
+};
+
+}  // namespace
+
+int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    WeighRequest request;
+    if (const std::string problem = ParseRequest(args, request); !problem.empty()) {
+        return Usage(err, problem);
+    }
+    int family_option = 0, material_index = 0;
+    if (request.material && !FindMaterial(*request.material, family_option, material_index)) {
+        return Usage(err, "unknown material '" + *request.material + "'; the materials are:\n" +
+                              MaterialChoices());
+    }
+
+    HeadlessDesktop desktop;
+    const Settings settings{{"assemblytracker=on", "weightunits=" + request.units,
+                             "weightdecimals=" + request.decimals}};
+    Application app(desktop, settings);
+    auto& window = static_cast<HeadlessWindow&>(app.MainWindow());
+    Calculator& calc = app.Calc();
+    Driver user(desktop, window);
+
+    if (request.modeOption != 0) {
+        user.Click(request.modeOption);
+    } else {
+        user.Click(Shape(request.shape).optionControl);
+    }
+    if (request.row) {
+        const int rows = window.ListCount(ids::kSectionList);
+        if (*request.row < 0 || *request.row >= rows) {
+            return Usage(err, "--row must be from 0 to " + std::to_string(rows - 1));
+        }
+        user.Pick(ids::kSectionList, *request.row);
+    }
+
+    auto report = [&](const std::string& field) {
+        if (calc.LastCommitError() == EvalError::kNone) return;
+        err << field << ": " << ErrorText(calc.LastCommitError()) << "\n";
+    };
+    if (request.material) {
+        user.Click(family_option);
+        user.Pick(ids::kMaterialList, material_index);
+    } else if (request.density) {
+        user.Click(ids::kFamilyUser);
+        user.Type(ids::kDensityEntry, *request.density);
+        report("density");
+    }
+    if (request.quantity) {
+        user.Type(ids::kQuantity, *request.quantity);
+        report("quantity");
+    }
+
+    const bool known_mode = request.modeOption != 0;
+    const int input_count = known_mode ? 0 : Shape(request.shape).inputCount;
+    int last = IsStructural(request.shape) ? 3 : 0;
+    for (const std::string& commit : request.commits) {
+        if (known_mode && !(commit.size() >= 2 && commit[1] == ':')) {
+            user.Type(ids::kKnownValue, commit);
+            report("known");
+            continue;
+        }
+        int k = last + 1;
+        std::string text = commit;
+        if (commit.size() >= 2 && commit[1] == ':' && commit[0] >= '1' && commit[0] <= '6') {
+            k = commit[0] - '0';
+            text = commit.substr(2);
+        }
+        if (k > 6 || k > input_count) {
+            return Usage(err, "there is no input " + std::to_string(k) + " to take '" + text +
+                                  "': this shape takes " + std::to_string(input_count) +
+                                  " input(s)");
+        }
+        if (!window.IsEnabled(ids::kInput[k - 1])) {
+            return Usage(err, "input " + std::to_string(k) +
+                                  " is not open for typing yet; commit the inputs before it first");
+        }
+        user.Type(ids::kInput[k - 1], text);
+        report("input" + std::to_string(k));
+        last = k;
+    }
+
+    const int density_field =
+        calc.Material().family == Family::kUser ? ids::kDensityEntry : ids::kDensityDisplay;
+    out << "volume=" << window.GetText(ids::kVolume) << "\n"
+        << "weight=" << window.GetText(ids::kWeight) << "\n"
+        << "total=" << window.GetText(ids::kTotal) << "\n"
+        << "density=" << window.GetText(density_field) << "\n"
+        << "quantity=" << window.GetText(ids::kQuantity) << "\n";
+    if (known_mode) {
+        out << "known=" << window.GetText(ids::kKnownValue) << "\n";
+    } else {
+        for (int k = 1; k <= input_count; ++k) {
+            out << "input" << k << "=" << window.GetText(ids::kInput[k - 1]) << "\n";
+        }
+    }
+    return window.GetText(ids::kVolume) == " " ? 2 : 0;
+}
+
+}  // namespace tarvix

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/calculator.h"
+#include "platform/desktop.h"
+
+namespace tarvix {
+
+inline constexpr int kMainTimer = 1;
+inline constexpr int kMainTimerPeriodMs = 100;
+inline constexpr int kWideWidth = 777;
+inline constexpr int kNarrowWidth = 592;
+inline constexpr int kWindowHeight = 550;
+inline constexpr const char* kHelpPage = "Tarvix30.html";
+
+// A left edge that centres a window of this width on the screen; halves go to the even pixel.
+int CentredLeft(int screen_width, int width);
+
+// Every event of the main window arrives here and is dispatched to the calculator's operations.
+// It keeps no state but the last-focused field and the run flag.
+class MainWindowHandler : public EventSink {
+public:
+    MainWindowHandler(Desktop& desktop, TopLevelWindow& window, Calculator& calculator, int top);
+
+    void HandleEvent(const Event& event) override;
+
+    bool Running() const { return running_; }
+    // The committable field that most recently gained the focus, 0 until one did.
+    int LastFocused() const { return last_focused_; }
+
+private:
+    void OnControl(int id, Notification code);
+    void Commit(int field);
+    void ResizeForTracker();
+
+    Desktop& desktop_;
+    TopLevelWindow& window_;
+    Calculator& calc_;
+    int top_;
+    int last_focused_ = 0;
+    bool running_ = true;
+};
+
+}  // namespace tarvix

@@ -1,0 +1,77 @@
+#include "shell/settings.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/line_file.h"
+
+namespace tarvix {
+namespace {
+
+struct Slot {
+    std::string_view fallback;
+    std::vector<std::string_view> recognised;
+};
+
+const std::array<Slot, 3>& Slots() {
+    static const std::array<Slot, 3> slots{{
+        {"assemblytracker=on", {"assemblytracker=on", "assemblytracker=off"}},
+        {"weightunits=inches",
+         {"weightunits=inches", "weightunits=feet", "weightunits=millimeters",
+          "weightunits=meters"}},
+        {"weightdecimals=3", {"weightdecimals=1", "weightdecimals=2", "weightdecimals=3"}},
+    }};
+    return slots;
+}
+
+Settings Defaults() {
+    Settings s;
+    for (std::size_t i = 0; i < s.slots.size(); ++i) s.slots[i] = std::string(Slots()[i].fallback);
+    return s;
+}
+
+}  // namespace
+
+Settings ParseSettings(std::string_view bytes) {
+    Settings s;
+    std::size_t line = 0;
+    std::size_t pos = 0;
+    while (pos < bytes.size() && line < s.slots.size()) {
+        const std::size_t cr = bytes.find('\r', pos);
+        const std::size_t end = cr == std::string_view::npos ? bytes.size() : cr;
+        const std::string_view text = bytes.substr(pos, end - pos);
+        if (!text.empty()) s.slots[line] = std::string(text);
+        ++line;
+        pos = end;
+        if (pos < bytes.size()) {
+            ++pos;  // the CR
+            if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
+        }
+    }
+    return s;
+}
+
+Settings Effective(const Settings& read) {
+    Settings s = read;
+    for (std::size_t i = 0; i < s.slots.size(); ++i) {
+        const Slot& slot = Slots()[i];
+        if (std::find(slot.recognised.begin(), slot.recognised.end(), s.slots[i]) ==
+            slot.recognised.end()) {
+            s.slots[i] = std::string(slot.fallback);
+        }
+    }
+    return s;
+}
+
+Settings LoadSettings(const std::string& directory) {
+    const std::string path = directory + std::string(kSettingsFileName);
+    std::string bytes;
+    if (ReadFileBytes(path, bytes)) return Effective(ParseSettings(bytes));
+    const Settings defaults = Defaults();
+    WriteLines(path, {defaults.slots.begin(), defaults.slots.end()});
+    return defaults;
+}
+
+bool TrackerOn(const Settings& settings) { return settings.slots[0] != "assemblytracker=off"; }
+
+}  // namespace tarvix
