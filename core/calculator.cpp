@@ -14,7 +14,9 @@ namespace {
 constexpr std::string_view kBlank = " ";
 constexpr int kMaxQuantity = 10000;
 
-int InputId(int k) { return ids::kInput[k - 1]; }
+int InputId(int k) {
+    return ids::kInput[k - 1];
+}
 
 }  // namespace
 
@@ -48,7 +50,9 @@ void Calculator::SelectShape(int option_id) {
     SetUpShape(SetUp::kShape);
 }
 
-void Calculator::ColourMarker(int id, Rgb colour) { window_.SetColours(id, colour, colour); }
+void Calculator::ColourMarker(int id, Rgb colour) {
+    window_.SetColours(id, colour, colour);
+}
 
 void Calculator::EnableInput(int k, bool enabled) {
     window_.Enable(InputId(k), enabled);
@@ -67,7 +71,8 @@ void Calculator::SetUpShape(SetUp kind) {
     part_.defined = {};
 
     if (!known_mode) {
-        for (int id = 1; id <= kShapeCount; ++id) window_.Enable(Shape(id).optionControl, true);
+        for (int id = 1; id <= kShapeCount; ++id)
+            window_.Enable(Shape(id).optionControl, true);
     }
 
     window_.Enable(ids::kKnownValue, false);
@@ -80,7 +85,8 @@ void Calculator::SetUpShape(SetUp kind) {
     }
     window_.SetText(ids::kKnownCaption, "");
     EnableInput(1, true);
-    for (int k = 2; k <= 6; ++k) EnableInput(k, false);
+    for (int k = 2; k <= 6; ++k)
+        EnableInput(k, false);
     window_.SetText(ids::kQuantity, "1");
     window_.SetText(ids::kWeight, kBlank);
     window_.SetText(ids::kTotal, kBlank);
@@ -88,7 +94,8 @@ void Calculator::SetUpShape(SetUp kind) {
     window_.SetText(ids::kKnownValue, kBlank);
     known_text_.clear();
     ColourMarker(ids::kInputMarker[0], colour::kGreen);
-    for (int k = 2; k <= 6; ++k) ColourMarker(ids::kInputMarker[k - 1], colour::kRed);
+    for (int k = 2; k <= 6; ++k)
+        ColourMarker(ids::kInputMarker[k - 1], colour::kRed);
 
     if (known_mode) {
         ClearSectionList();
@@ -97,7 +104,8 @@ void Calculator::SetUpShape(SetUp kind) {
         window_.Enable(ids::kLowerCaption[0], false);
         window_.Enable(ids::kInputMarker[0], false);
         ColourMarker(ids::kInputMarker[0], colour::kRed);
-        for (int id = 1; id <= kShapeCount; ++id) window_.Enable(Shape(id).optionControl, false);
+        for (int id = 1; id <= kShapeCount; ++id)
+            window_.Enable(Shape(id).optionControl, false);
         window_.Enable(ids::kKnownValue, true);
         window_.Enable(ids::kKnownMarker, true);
         ColourMarker(ids::kKnownMarker, colour::kGreen);
@@ -230,7 +238,8 @@ void Calculator::AdvanceInputs(int k) {
         case 17:
         case 18:
         case 19:
-        case 20: break;
+        case 20:
+            break;
         default:
             if (k < Shape(part_.shape).inputCount) enable = focus = k + 1;
             break;
@@ -324,8 +333,10 @@ void Calculator::ShowResults() {
 }
 
 void Calculator::WriteResults() {
-    window_.SetText(ids::kVolume, FormatNumber(VolumeForDisplay(part_.volume, unit_), decimals_, true));
-    window_.SetText(ids::kWeight, FormatNumber(WeightForDisplay(part_.weight, unit_), decimals_, true));
+    window_.SetText(ids::kVolume,
+                    FormatNumber(VolumeForDisplay(part_.volume, unit_), decimals_, true));
+    window_.SetText(ids::kWeight,
+                    FormatNumber(WeightForDisplay(part_.weight, unit_), decimals_, true));
     window_.SetText(ids::kTotal,
                     FormatNumber(WeightForDisplay(part_.totalWeight, unit_), decimals_, true));
 }
@@ -346,8 +357,8 @@ bool Calculator::TakeKnownValue(double& stored, double typed_to_internal(double,
     Evaluation typed = ReadField(ids::kKnownValue, known_text_);
     if (typed.Ok()) {
         const double value = ShowsWritten(ids::kKnownValue, known_text_)
-                                  ? stored
-                                  : typed_to_internal(typed.value, unit_);
+                                 ? stored
+                                 : typed_to_internal(typed.value, unit_);
         // A known value so large that the results could overflow is refused like any typo.
         if (!(std::fabs(value) <= kMaxKnownValue)) {
             typed.error = last_error_ = EvalError::kOutOfRange;

@@ -15,7 +15,7 @@ namespace tarvix {
 // Told when the display units or decimals change, so that views of other data (the assembly
 // tracker) can follow.
 class DisplayListener {
-public:
+  public:
     virtual ~DisplayListener() = default;
     // Before the main window is rewritten: the unit or the decimals differ from before.
     virtual void DisplaySettingsChanged(Unit unit, int decimals) = 0;
@@ -27,7 +27,7 @@ public:
 // main window's inputs and write its results. Every operation runs to completion on the caller's
 // thread; errors in typed text show in the field itself, never as an exception.
 class Calculator {
-public:
+  public:
     explicit Calculator(Window& window) : window_(window) {}
 
     void SetDisplayListener(DisplayListener* listener) { listener_ = listener; }
@@ -66,7 +66,7 @@ public:
     void MaterialChosen();
     void UserDensityCommitted();
 
-private:
+  private:
     enum class SetUp { kShape, kKnownValue };
 
     void SetUpShape(SetUp kind);

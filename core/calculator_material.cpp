@@ -40,7 +40,8 @@ void Calculator::FamilySwitch(int option_id) {
         material_.name = "user";
     } else {
         const auto materials = FamilyMaterials(chosen->family);
-        for (const tarvix::Material& m : materials) window_.ListAppend(ids::kMaterialList, m.name);
+        for (const tarvix::Material& m : materials)
+            window_.ListAppend(ids::kMaterialList, m.name);
         window_.ListSelect(ids::kMaterialList, 0);
         material_.name = std::string(materials[0].name);
         material_.density = materials[0].density;

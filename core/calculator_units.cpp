@@ -85,9 +85,8 @@ void Calculator::WriteUnitCaptions(bool start_up) {
 }
 
 void Calculator::ShowDensity() {
-    window_.SetText(ids::kDensityDisplay,
-                    FormatNumber(DensityForDisplay(material_.density, unit_), kDensityDecimals,
-                                 false));
+    window_.SetText(ids::kDensityDisplay, FormatNumber(DensityForDisplay(material_.density, unit_),
+                                                       kDensityDecimals, false));
 }
 
 void Calculator::SelectInputUnit(int option_id) {
@@ -103,7 +102,8 @@ void Calculator::SelectInputUnit(int option_id) {
 void Calculator::SelectDecimals(int option_id) {
     for (const DecimalsOption& d : kDecimalsOptions) {
         if (d.option != option_id) continue;
-        if (d.decimals != decimals_ && listener_) listener_->DisplaySettingsChanged(unit_, d.decimals);
+        if (d.decimals != decimals_ && listener_)
+            listener_->DisplaySettingsChanged(unit_, d.decimals);
         decimals_ = d.decimals;
         RedisplayInUnits();
         return;
@@ -137,7 +137,8 @@ void Calculator::RedisplayInputs(int shape) {
             const std::array<double, 3> shown =
                 shape == 18 ? std::array<double, 3>{n[0], n[0] - 2 * n[1], n[1]}
                             : std::array<double, 3>{n[1], n[2], n[3]};
-            for (int k = 1; k <= 3; ++k) SetInputText(k, Dimension(shown[k - 1]));
+            for (int k = 1; k <= 3; ++k)
+                SetInputText(k, Dimension(shown[k - 1]));
         }
         if (part_[kL] > 0) SetInputText(4, Dimension(part_[kL]));
         return;
@@ -145,11 +146,20 @@ void Calculator::RedisplayInputs(int shape) {
     // Fillet inputs show their 0 too once the input before the fillets is defined.
     int fillets_after = 0;
     switch (shape) {
-        case 3: fillets_after = 2; break;
-        case 4: fillets_after = 1; break;
-        case 8: fillets_after = 2; break;
-        case 9: fillets_after = 3; break;
-        default: break;
+        case 3:
+            fillets_after = 2;
+            break;
+        case 4:
+            fillets_after = 1;
+            break;
+        case 8:
+            fillets_after = 2;
+            break;
+        case 9:
+            fillets_after = 3;
+            break;
+        default:
+            break;
     }
     const ShapeInfo& info = Shape(shape);
     for (int k = 1; k <= info.inputCount; ++k) {

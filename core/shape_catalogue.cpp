@@ -82,10 +82,14 @@ int ShapeForOption(int control_id) {
 
 SectionTable StructuralTable(int shape) {
     switch (shape) {
-        case 17: return SectionTable::kAngle;
-        case 18: return SectionTable::kPipe;
-        case 19: return SectionTable::kChannel;
-        default: return SectionTable::kIBeam;
+        case 17:
+            return SectionTable::kAngle;
+        case 18:
+            return SectionTable::kPipe;
+        case 19:
+            return SectionTable::kChannel;
+        default:
+            return SectionTable::kIBeam;
     }
 }
 

@@ -45,7 +45,9 @@ const ShapeInfo& Shape(int id);
 // The shape whose option has this control identifier, 0 when none.
 int ShapeForOption(int control_id);
 
-inline bool IsStructural(int shape) { return shape >= 17 && shape <= 20; }
+inline bool IsStructural(int shape) {
+    return shape >= 17 && shape <= 20;
+}
 // The section table of a structural shape (17 angles, 18 pipe, 19 channels, 20 I-beams).
 SectionTable StructuralTable(int shape);
 

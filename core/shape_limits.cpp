@@ -41,10 +41,14 @@ void InnerUnderOuter(CurrentPart& p) {
     if (p[kd] > p[kD] - 0.002) p[kd] = p[kD] - 0.002;
 }
 
-void Length(CurrentPart& p) { Range(p[kL], kMin, kMaxLength); }
+void Length(CurrentPart& p) {
+    Range(p[kL], kMin, kMaxLength);
+}
 
 // Smaller side of the rectangular tube.
-double MinSide(const CurrentPart& p) { return p[kW] <= p[kH] ? p[kW] : p[kH]; }
+double MinSide(const CurrentPart& p) {
+    return p[kW] <= p[kH] ? p[kW] : p[kH];
+}
 
 void LimitHexOct(CurrentPart& p, int k) {
     if (k == 1) Range(p[kA], kMin, kMaxSide);
@@ -66,7 +70,9 @@ void LimitRectangularBar(CurrentPart& p, int k) {
             if (p[kW] <= p[kH] && p[kRo] > p[kW] / 2) p[kRo] = p[kW] / 2;
             if (p[kW] > p[kH] && p[kRo] > p[kH] / 2) p[kRo] = p[kH] / 2;
             break;
-        case 4: Length(p); break;
+        case 4:
+            Length(p);
+            break;
     }
 }
 
@@ -80,7 +86,9 @@ void LimitSquareBar(CurrentPart& p, int k) {
             NotBelowZero(p[kRo]);
             if (p[kRo] > p[kW] / 2) p[kRo] = p[kW] / 2;
             break;
-        case 3: Length(p); break;
+        case 3:
+            Length(p);
+            break;
     }
 }
 
@@ -105,13 +113,17 @@ void LimitRoundOdWall(CurrentPart& p, int k) {
             Range(p[kT], kMin, kMaxWall);
             if (p[kT] > p[kD] / 2 - 0.001) p[kT] = p[kD] / 2 - 0.001;
             break;
-        case 3: Length(p); break;
+        case 3:
+            Length(p);
+            break;
     }
 }
 
 void LimitSquareTube(CurrentPart& p, int k) {
     switch (k) {
-        case 1: OutsideSide(p); break;
+        case 1:
+            OutsideSide(p);
+            break;
         case 2:
             Range(p[kT], kMin, kMaxWall);
             if (p[kT] > p[kW] / 2) p[kT] = p[kW] / 2;
@@ -125,13 +137,17 @@ void LimitSquareTube(CurrentPart& p, int k) {
             NotBelowZero(p[kRi]);
             if (p[kRi] > p[kW] / 2 - p[kT]) p[kRi] = p[kW] / 2 - p[kT];
             break;
-        case 5: Length(p); break;
+        case 5:
+            Length(p);
+            break;
     }
 }
 
 void LimitRectangularTube(CurrentPart& p, int k) {
     switch (k) {
-        case 1: OutsideSide(p); break;
+        case 1:
+            OutsideSide(p);
+            break;
         case 2:
             Range(p[kH], kMin, kMaxSide);
             if (p[kT] > 0 && p[kH] < 2 * p[kT]) p[kH] = 2 * p[kT];
@@ -152,7 +168,9 @@ void LimitRectangularTube(CurrentPart& p, int k) {
             NotBelowZero(p[kRi]);
             if (p[kRi] > MinSide(p) / 2 - p[kT]) p[kRi] = MinSide(p) / 2 - p[kT];
             break;
-        case 6: Length(p); break;
+        case 6:
+            Length(p);
+            break;
     }
 }
 
@@ -172,7 +190,9 @@ void LimitConeFrustum(CurrentPart& p, int k) {
             Range(p[kd], kMin, kMaxInner);
             if (p[kd] > p[kD] - 0.001) p[kd] = p[kD] - 0.001;
             break;
-        case 3: Length(p); break;
+        case 3:
+            Length(p);
+            break;
     }
 }
 
@@ -201,30 +221,55 @@ void LimitTorus(CurrentPart& p, int k) {
 void ApplyLimits(CurrentPart& part, int k) {
     switch (part.shape) {
         case 1:
-        case 2: LimitHexOct(part, k); break;
-        case 3: LimitRectangularBar(part, k); break;
-        case 4: LimitSquareBar(part, k); break;
+        case 2:
+            LimitHexOct(part, k);
+            break;
+        case 3:
+            LimitRectangularBar(part, k);
+            break;
+        case 4:
+            LimitSquareBar(part, k);
+            break;
         case 5:
-        case 13: LimitDiameterLength(part, k); break;
+        case 13:
+            LimitDiameterLength(part, k);
+            break;
         case 6:
-        case 11: LimitRoundOdId(part, k); break;
-        case 7: LimitRoundOdWall(part, k); break;
-        case 8: LimitSquareTube(part, k); break;
-        case 9: LimitRectangularTube(part, k); break;
+        case 11:
+            LimitRoundOdId(part, k);
+            break;
+        case 7:
+            LimitRoundOdWall(part, k);
+            break;
+        case 8:
+            LimitSquareTube(part, k);
+            break;
+        case 9:
+            LimitRectangularTube(part, k);
+            break;
         case 10:
             if (k == 1) Range(part[kD], kMin, kMaxSide);
             break;
-        case 12: LimitPyramid(part, k); break;
-        case 14: LimitConeFrustum(part, k); break;
-        case 15: LimitSphericalCap(part, k); break;
-        case 16: LimitTorus(part, k); break;
+        case 12:
+            LimitPyramid(part, k);
+            break;
+        case 14:
+            LimitConeFrustum(part, k);
+            break;
+        case 15:
+            LimitSphericalCap(part, k);
+            break;
+        case 16:
+            LimitTorus(part, k);
+            break;
         case 17:
         case 18:
         case 19:
         case 20:
             if (k == 4) Range(part[kL], kMin, kMaxStructuralLength);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

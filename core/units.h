@@ -11,7 +11,9 @@ inline constexpr double kPoundsPerKilogram = 2.2046;
 inline constexpr double kGramsPerCcPerPoundsPerCubicInch = 27.6799;
 
 // Inches and feet show U.S. outputs (cubic inches, pounds); millimeters and meters metric ones.
-inline bool IsMetric(Unit unit) { return unit == Unit::kMillimeters || unit == Unit::kMeters; }
+inline bool IsMetric(Unit unit) {
+    return unit == Unit::kMillimeters || unit == Unit::kMeters;
+}
 
 double UnitFactor(Unit unit);  // 1.0, 12.0, 25.4, 0.0254
 

@@ -20,7 +20,7 @@ struct Event {
         kControl,          // a control reported a notification
         kBackgroundPress,  // left button pressed on the window background or a panel
         kTimer,            // a timer tick
-        kCloseRequest,     // the window system asks the window to close (shortcut, task bar, log out)
+        kCloseRequest,  // the window system asks the window to close (shortcut, task bar, log out)
     };
     Kind kind = Kind::kControl;
     int id = 0;  // control identifier, or the timer identifier for kTimer
@@ -29,7 +29,7 @@ struct Event {
 
 // The receiver of one window's events; called on the user-interface thread, one event at a time.
 class EventSink {
-public:
+  public:
     virtual ~EventSink() = default;
     virtual void HandleEvent(const Event& event) = 0;
 };
@@ -42,7 +42,7 @@ enum class MessageResult { kOk, kYes, kNo };
 
 // A top-level window without caption or system menu, only a thin border.
 class TopLevelWindow : public Window {
-public:
+  public:
     virtual void SetEventSink(EventSink* sink) = 0;
     virtual void SetWindowText(std::string_view text) = 0;
     virtual void SetBackground(Rgb colour) = 0;
@@ -61,7 +61,7 @@ struct ScreenSize {
 
 // What the program needs of the desktop beyond its windows' controls.
 class Desktop {
-public:
+  public:
     virtual ~Desktop() = default;
 
     virtual std::unique_ptr<TopLevelWindow> OpenWindow(int left, int top, int width, int height,

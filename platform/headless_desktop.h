@@ -11,7 +11,7 @@ namespace tarvix {
 // A desktop without a screen: windows are HeadlessWindows, dialogs answer what the caller scripted
 // and everything asked of the shell is recorded.
 class HeadlessDesktop : public Desktop {
-public:
+  public:
     struct Message {
         std::string text;
         std::string title;
@@ -44,7 +44,7 @@ public:
     // The windows opened so far, in order; they stay owned by whoever opened them.
     const std::vector<HeadlessWindow*>& Windows() const { return windows_; }
 
-private:
+  private:
     ScreenSize screen_{1024, 768};
     std::string directory_ = "./";
     bool enter_ = false;

@@ -89,7 +89,8 @@ void HeadlessWindow::SetChecked(int id, bool checked) {
     if (!c) return;
     if (checked && c->kind == ControlKind::kOption) {
         for (auto& [other_id, other] : controls_) {
-            if (other.kind == ControlKind::kOption && other.group == c->group) other.checked = false;
+            if (other.kind == ControlKind::kOption && other.group == c->group)
+                other.checked = false;
         }
     }
     c->checked = checked;

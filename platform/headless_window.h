@@ -11,7 +11,7 @@ namespace tarvix {
 // A window whose controls live only in memory: what the tests and the command-line calculator
 // drive. It keeps exactly the state the window operations promise, nothing is drawn.
 class HeadlessWindow : public TopLevelWindow {
-public:
+  public:
     struct Control {
         int id = 0;
         ControlKind kind = ControlKind::kPanel;
@@ -75,7 +75,7 @@ public:
     // Creation order, for checks over the whole layout.
     const std::vector<int>& Order() const { return order_; }
 
-private:
+  private:
     Control* Lookup(int id);
 
     EventSink* sink_ = nullptr;

@@ -15,7 +15,8 @@ bool ReadFileBytes(const std::string& path, std::string& bytes) {
 bool WriteLines(const std::string& path, const std::vector<std::string>& lines) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out) return false;
-    for (const std::string& line : lines) out << line << "\r\n";
+    for (const std::string& line : lines)
+        out << line << "\r\n";
     out.flush();
     return static_cast<bool>(out);
 }

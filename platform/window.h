@@ -54,9 +54,9 @@ struct ControlSpec {
     int top = 0;
     int width = 0;
     int height = 0;
-    int points = 0;              // font size in points, Tahoma bold; 0 keeps the default font
-    bool firstOfGroup = false;   // options: starts a new group
-    bool scrolls = true;         // edit fields: scroll horizontally as the text grows
+    int points = 0;             // font size in points, Tahoma bold; 0 keeps the default font
+    bool firstOfGroup = false;  // options: starts a new group
+    bool scrolls = true;        // edit fields: scroll horizontally as the text grows
     Rgb textColour = colour::kBlack;
     Rgb background = colour::kLightGrey;
 };
@@ -64,7 +64,7 @@ struct ControlSpec {
 // The controls of one window, addressed by control identifier. An identifier the window does not
 // hold is ignored by every operation (reads give an empty text, false or -1).
 class Window {
-public:
+  public:
     virtual ~Window() = default;
 
     virtual void CreateControl(const ControlSpec& spec) = 0;

@@ -27,7 +27,9 @@ Application::Application(Desktop& desktop, const Settings& settings) : desktop_(
     window_->Show(ShowCommand::kNormal);
 }
 
-Application::~Application() { Shutdown(); }
+Application::~Application() {
+    Shutdown();
+}
 
 void Application::StartState(const Settings& settings) {
     calculator_->ApplyDecimalsSetting(settings.slots[2]);
@@ -48,7 +50,8 @@ void Application::StartState(const Settings& settings) {
 }
 
 void Application::Run() {
-    while (handler_ && handler_->Running()) desktop_.WaitAndDispatch();
+    while (handler_ && handler_->Running())
+        desktop_.WaitAndDispatch();
     Shutdown();
 }
 

@@ -12,7 +12,7 @@ namespace tarvix {
 // The running program: opens the main window for the given settings, puts every control into its
 // start state and dispatches events until CLOSE or the window system asks it to end.
 class Application {
-public:
+  public:
     Application(Desktop& desktop, const Settings& settings);
     ~Application();
 
@@ -24,7 +24,7 @@ public:
     Calculator& Calc() { return *calculator_; }
     MainWindowHandler& Handler() { return *handler_; }
 
-private:
+  private:
     void StartState(const Settings& settings);
 
     Desktop& desktop_;

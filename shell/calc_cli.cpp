@@ -68,8 +68,10 @@ Example:
 
 std::string Trim(std::string_view text) {
     std::size_t a = 0, b = text.size();
-    while (a < b && text[a] == ' ') ++a;
-    while (b > a && text[b - 1] == ' ') --b;
+    while (a < b && text[a] == ' ')
+        ++a;
+    while (b > a && text[b - 1] == ' ')
+        --b;
     return std::string(text.substr(a, b - a));
 }
 
@@ -81,7 +83,8 @@ int Usage(std::ostream& err, const std::string& message) {
 int Eval(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() < 2) return Usage(err, "eval needs a TEXT to read");
     std::string text = args[1];
-    for (std::size_t i = 2; i < args.size(); ++i) text += " " + args[i];
+    for (std::size_t i = 2; i < args.size(); ++i)
+        text += " " + args[i];
     const Evaluation result = EvaluateFieldText(text);
     if (!result.Ok()) {
         err << ErrorText(result.error) << "\n";
@@ -154,7 +157,8 @@ int Sections(const std::vector<std::string>& args, std::ostream& out, std::ostre
                 << ShortestDecimal(row.numbers[0]) << '\t' << ShortestDecimal(row.numbers[1]);
         } else {
             out << row.designation;
-            for (double n : row.numbers) out << '\t' << ShortestDecimal(n);
+            for (double n : row.numbers)
+                out << '\t' << ShortestDecimal(n);
         }
         out << '\n';
     }
@@ -170,12 +174,14 @@ std::string ShortestDecimal(double value) {
 }
 
 std::string Lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
 }
 
 int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.empty()) return Usage(err, "a command is needed: eval, format, weigh, materials, sections");
+    if (args.empty())
+        return Usage(err, "a command is needed: eval, format, weigh, materials, sections");
     const std::string& command = args[0];
     if (command == "--help" || command == "-h" || command == "help") {
         out << kHelp;

@@ -13,7 +13,7 @@ namespace tarvix {
 namespace {
 
 struct WeighRequest {
-    int shape = 0;      // 1..20, or 0 for a known-value mode
+    int shape = 0;       // 1..20, or 0 for a known-value mode
     int modeOption = 0;  // the known volume or known weight option
     std::string units = "inches";
     std::string decimals = "3";
@@ -148,14 +148,15 @@ bool FindMaterial(const std::string& name, int& family_option, int& index) {
 std::string MaterialChoices() {
     std::string list;
     for (Family family : {Family::kMetal, Family::kPlastic, Family::kWood, Family::kOther}) {
-        for (const Material& m : FamilyMaterials(family)) list += "  " + std::string(m.name) + "\n";
+        for (const Material& m : FamilyMaterials(family))
+            list += "  " + std::string(m.name) + "\n";
     }
     return list;
 }
 
 // Drives the main window as a user would, through the same event handler the window uses.
 class Driver {
-public:
+  public:
     Driver(HeadlessDesktop& desktop, HeadlessWindow& window) : desktop_(desktop), window_(window) {}
 
     void Click(int id) {
@@ -181,7 +182,7 @@ public:
         window_.Deliver(Event{Event::Kind::kTimer, kMainTimer, Notification::kClicked});
     }
 
-private:
+  private:
     HeadlessDesktop& desktop_;
     HeadlessWindow& window_;
 };

@@ -35,12 +35,18 @@ MainWindowHandler::MainWindowHandler(Desktop& desktop, TopLevelWindow& window,
 
 void MainWindowHandler::HandleEvent(const Event& event) {
     switch (event.kind) {
-        case Event::Kind::kBackgroundPress: window_.StartDrag(); break;
+        case Event::Kind::kBackgroundPress:
+            window_.StartDrag();
+            break;
         case Event::Kind::kTimer:
             if (event.id == kMainTimer && desktop_.EnterKeyPressed()) Commit(last_focused_);
             break;
-        case Event::Kind::kCloseRequest: running_ = false; break;
-        case Event::Kind::kControl: OnControl(event.id, event.code); break;
+        case Event::Kind::kCloseRequest:
+            running_ = false;
+            break;
+        case Event::Kind::kControl:
+            OnControl(event.id, event.code);
+            break;
     }
 }
 

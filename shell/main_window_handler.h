@@ -18,7 +18,7 @@ int CentredLeft(int screen_width, int width);
 // Every event of the main window arrives here and is dispatched to the calculator's operations.
 // It keeps no state but the last-focused field and the run flag.
 class MainWindowHandler : public EventSink {
-public:
+  public:
     MainWindowHandler(Desktop& desktop, TopLevelWindow& window, Calculator& calculator, int top);
 
     void HandleEvent(const Event& event) override;
@@ -27,7 +27,7 @@ public:
     // The committable field that most recently gained the focus, 0 until one did.
     int LastFocused() const { return last_focused_; }
 
-private:
+  private:
     void OnControl(int id, Notification code);
     void Commit(int field);
     void ResizeForTracker();

@@ -26,7 +26,8 @@ const std::array<Slot, 3>& Slots() {
 
 Settings Defaults() {
     Settings s;
-    for (std::size_t i = 0; i < s.slots.size(); ++i) s.slots[i] = std::string(Slots()[i].fallback);
+    for (std::size_t i = 0; i < s.slots.size(); ++i)
+        s.slots[i] = std::string(Slots()[i].fallback);
     return s;
 }
 
@@ -72,6 +73,8 @@ Settings LoadSettings(const std::string& directory) {
     return defaults;
 }
 
-bool TrackerOn(const Settings& settings) { return settings.slots[0] != "assemblytracker=off"; }
+bool TrackerOn(const Settings& settings) {
+    return settings.slots[0] != "assemblytracker=off";
+}
 
 }  // namespace tarvix
