@@ -47,9 +47,9 @@ Usage:
       COMMIT  K:TEXT types TEXT into input K (1 to 6) and presses Enter; a plain TEXT goes to
               the input after the one last committed (input 1 first; the length for the
               structural shapes; the known-value field for volume and weight).
-      Exit status: 0 when the results show values, 2 when they stay blank (the part is not fully
-      defined, or an input was refused: its error then goes to standard error as inputK: TEXT),
-      1 for a usage error.
+      Exit status: 0 when the results show values; 2 when they stay blank (the part is not fully
+      defined) or a typed value was refused (its error then goes to standard error as
+      inputK: TEXT, quantity: TEXT, density: TEXT or known: TEXT); 1 for a usage error.
 
   tarvix-calc materials
       Lists the material catalogue: family, index, name, density in lb/in3 (tab-separated).

@@ -221,9 +221,13 @@ int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostre
         user.Pick(ids::kSectionList, *request.row);
     }
 
+    // A refused value leaves the window computing with what it had before (the catalogue
+    // density, quantity 1): a script must not take that for an answer.
+    bool refused = false;
     auto report = [&](const std::string& field) {
         if (calc.LastCommitError() == EvalError::kNone) return;
         err << field << ": " << ErrorText(calc.LastCommitError()) << "\n";
+        refused = true;
     };
     if (request.material) {
         user.Click(family_option);
@@ -281,7 +285,7 @@ int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostre
             out << "input" << k << "=" << window.GetText(ids::kInput[k - 1]) << "\n";
         }
     }
-    return window.GetText(ids::kVolume) == " " ? 2 : 0;
+    return refused || window.GetText(ids::kVolume) == " " ? 2 : 0;
 }
 
 }  // namespace tarvix
