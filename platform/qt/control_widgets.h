@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QWidget>
+
+#include <functional>
+
+namespace tarvix {
+
+// A grey rectangle behind other controls. Mouse presses pass through it to the window, so the
+// window can be dragged by its panels as well.
+class PanelWidget : public QWidget {
+  public:
+    explicit PanelWidget(QWidget* parent);
+};
+
+// A single-line edit field that reports when it gains or loses the keyboard focus.
+class FieldEdit : public QLineEdit {
+  public:
+    explicit FieldEdit(QWidget* parent);
+
+    std::function<void(bool gained, Qt::FocusReason reason)> on_focus_change;
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
+// Option button and check box that take clicks anywhere in their rectangle, not only on the
+// indicator and the text.
+class OptionButton : public QRadioButton {
+  public:
+    explicit OptionButton(QWidget* parent);
+
+  protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+class CheckButton : public QCheckBox {
+  public:
+    explicit CheckButton(QWidget* parent);
+
+  protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+// A drop-down list without typing. Its place is given with the height of the opened list; the
+// closed list is as high as its font needs and the opened one shows as many entries as fit.
+class ListBox : public QComboBox {
+  public:
+    explicit ListBox(QWidget* parent);
+
+    void Place(int left, int top, int width, int opened_height);
+    void SetEntryHeight(int pixels);
+    void Append(const QString& text);
+    // Re-measures after a change of font.
+    void Refit();
+
+  private:
+    void ApplyEntryHeight(int index);
+
+    int opened_height_ = 0;
+    int entry_height_ = 0;  // 0: as the style draws them
+};
+
+}  // namespace tarvix

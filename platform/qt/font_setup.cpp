@@ -1,0 +1,49 @@
+#include "platform/qt/font_setup.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontDatabase>
+#include <QString>
+#include <QStringList>
+
+namespace tarvix {
+namespace {
+
+const char* const kWindowsFontFiles[] = {
+    "/usr/share/wine/fonts/tahoma.ttf",
+    "/usr/share/wine/fonts/tahomabd.ttf",
+};
+
+void SubstituteWhenMissing(const QString& face, const QStringList& similar) {
+    if (QFontDatabase::hasFamily(face)) return;
+    QFont::insertSubstitutions(face, similar);
+}
+
+}  // namespace
+
+void PrepareFonts() {
+    for (const char* path : kWindowsFontFiles) {
+        if (QFile::exists(path)) QFontDatabase::addApplicationFont(path);
+    }
+    // Tahoma bold is about as wide as a condensed humanist sans; Verdana is a wide one, like
+    // DejaVu Sans, which descends from the same design brief.
+    SubstituteWhenMissing("Tahoma", {"DejaVu Sans Condensed", "Liberation Sans Narrow",
+                                     "Nimbus Sans Narrow", "Arial", "Liberation Sans"});
+    SubstituteWhenMissing("Verdana", {"DejaVu Sans", "Bitstream Vera Sans", "Liberation Sans",
+                                      "Arial", "Nimbus Sans"});
+}
+
+int PixelsForPoints(int points) {
+    return (points * 96 + 36) / 72;
+}
+
+QFont ControlFont(const FontSpec& spec) {
+    if (spec.face.empty() && spec.points <= 0) return QApplication::font();
+    QFont font = QApplication::font();
+    if (!spec.face.empty()) font.setFamily(QString::fromStdString(spec.face));
+    if (spec.points > 0) font.setPixelSize(PixelsForPoints(spec.points));
+    font.setWeight(static_cast<QFont::Weight>(spec.weight));
+    return font;
+}
+
+}  // namespace tarvix

@@ -1,0 +1,110 @@
+#include "platform/qt/qt_desktop.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QUrl>
+
+#include "platform/qt/enter_key_watch.h"
+#include "platform/qt/event_queue.h"
+#include "platform/qt/file_dialog_filter.h"
+#include "platform/qt/font_setup.h"
+#include "platform/qt/qt_top_level_window.h"
+
+namespace tarvix {
+namespace {
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QWidget* OwnerWidget(TopLevelWindow* owner) {
+    auto* window = dynamic_cast<QtTopLevelWindow*>(owner);
+    return window ? window->Frame() : nullptr;
+}
+
+}  // namespace
+
+QtDesktop::QtDesktop()
+    : queue_(std::make_unique<EventQueue>()), enter_key_(std::make_unique<EnterKeyWatch>()) {
+    // The classic style draws sunken fields and raised buttons as the layout was made for, and it
+    // honours each control's own colours.
+    if (QStyle* style = QStyleFactory::create("Windows")) QApplication::setStyle(style);
+    PrepareFonts();
+    // Hiding or minimising the last window must not end the program: only CLOSE does.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+QtDesktop::~QtDesktop() = default;
+
+std::unique_ptr<TopLevelWindow> QtDesktop::OpenWindow(int left, int top, int width, int height,
+                                                      std::string_view title) {
+    return std::make_unique<QtTopLevelWindow>(*queue_, left, top, width, height, title);
+}
+
+ScreenSize QtDesktop::Screen() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    const QRect geometry = screen->geometry();
+    return {geometry.width(), geometry.height()};
+}
+
+bool QtDesktop::EnterKeyPressed() {
+    return enter_key_->TakePressed();
+}
+
+MessageResult QtDesktop::ShowMessage(TopLevelWindow* owner, std::string_view text,
+                                     std::string_view title, MessageButtons buttons,
+                                     MessageIcon icon) {
+    const bool yes_no = buttons == MessageButtons::kYesNo;
+    QMessageBox box(icon == MessageIcon::kQuestion ? QMessageBox::Question : QMessageBox::Warning,
+                    ToQString(title), ToQString(text),
+                    yes_no ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    OwnerWidget(owner));
+    box.setDefaultButton(yes_no ? QMessageBox::Yes : QMessageBox::Ok);
+    // Application-modal: the program's windows take no input, but their timers keep ticking.
+    box.setWindowModality(Qt::ApplicationModal);
+    const int answer = box.exec();
+    if (!yes_no) return MessageResult::kOk;
+    return answer == QMessageBox::Yes ? MessageResult::kYes : MessageResult::kNo;
+}
+
+std::string QtDesktop::SaveDialog(TopLevelWindow* owner, std::string_view title,
+                                  std::string_view filter, std::string_view default_extension) {
+    QFileDialog dialog(OwnerWidget(owner), ToQString(title),
+                       QString::fromStdString(ProgramDirectory()));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(QString::fromStdString(ToolkitFileFilter(filter)).split(";;"));
+    dialog.setDefaultSuffix(ToQString(default_extension));
+    // A name typed without extension gets the one of the file type chosen.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &default_extension](const QString& entry) {
+                         const std::string extension = FilterExtension(entry.toStdString());
+                         dialog.setDefaultSuffix(extension.empty()
+                                                     ? ToQString(default_extension)
+                                                     : QString::fromStdString(extension));
+                     });
+    if (dialog.exec() != QDialog::Accepted) return "";
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? std::string() : files.front().toStdString();
+}
+
+void QtDesktop::ShellOpen(std::string_view path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(path)));
+}
+
+std::string QtDesktop::ProgramDirectory() const {
+    return (QCoreApplication::applicationDirPath() + '/').toStdString();
+}
+
+void QtDesktop::WaitAndDispatch() {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    queue_->DeliverPending();
+}
+
+}  // namespace tarvix

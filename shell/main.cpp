@@ -1,0 +1,15 @@
+#include "platform/qt/qt_application.h"
+#include "platform/qt/qt_desktop.h"
+#include "shell/application.h"
+#include "shell/settings.h"
+
+int main(int argc, char** argv) {
+    // The toolkit keeps a reference to argc for as long as it runs.
+    static int arg_count = argc;
+    auto toolkit = tarvix::QtApplication::Open(arg_count, argv);
+    if (!toolkit) return 1;
+    tarvix::QtDesktop desktop;
+    tarvix::Application program(desktop, tarvix::LoadSettings(desktop.ProgramDirectory()));
+    program.Run();
+    return 0;
+}
