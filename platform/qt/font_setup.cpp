@@ -1,18 +1,12 @@
 #include "platform/qt/font_setup.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFontDatabase>
 #include <QString>
 #include <QStringList>
 
 namespace tarvix {
 namespace {
-
-const char* const kWindowsFontFiles[] = {
-    "/usr/share/wine/fonts/tahoma.ttf",
-    "/usr/share/wine/fonts/tahomabd.ttf",
-};
 
 void SubstituteWhenMissing(const QString& face, const QStringList& similar) {
     if (QFontDatabase::hasFamily(face)) return;
@@ -22,11 +16,10 @@ void SubstituteWhenMissing(const QString& face, const QStringList& similar) {
 }  // namespace
 
 void PrepareFonts() {
-    for (const char* path : kWindowsFontFiles) {
-        if (QFile::exists(path)) QFontDatabase::addApplicationFont(path);
-    }
-    // Tahoma bold is about as wide as a condensed humanist sans; Verdana is a wide one, like
-    // DejaVu Sans, which descends from the same design brief.
+    // Where the Windows faces are missing, installed faces of similar width stand in. (Wine's own
+    // Tahoma was tried: its bold is barely bolder and its slash is spaced like a blank.) Tahoma
+    // bold is about as wide as a condensed humanist sans; Verdana is a wide one, like DejaVu Sans,
+    // which descends from the same design brief.
     SubstituteWhenMissing("Tahoma", {"DejaVu Sans Condensed", "Liberation Sans Narrow",
                                      "Nimbus Sans Narrow", "Arial", "Liberation Sans"});
     SubstituteWhenMissing("Verdana", {"DejaVu Sans", "Bitstream Vera Sans", "Liberation Sans",

@@ -399,15 +399,14 @@ void QtTopLevelWindow::Show(ShowCommand command) {
             frame_->hide();
             break;
         case ShowCommand::kNormal:
-            frame_->showNormal();
-            break;
-        case ShowCommand::kMinimised:
-            frame_->showMinimized();
-            break;
         case ShowCommand::kRestored:
+            // Shown windows are also activated, so the field with the focus takes the keys.
             frame_->showNormal();
             frame_->raise();
             frame_->activateWindow();
+            break;
+        case ShowCommand::kMinimised:
+            frame_->showMinimized();
             break;
     }
 }
