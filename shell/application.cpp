@@ -32,8 +32,8 @@ Application::~Application() {
 }
 
 void Application::StartState(const Settings& settings) {
-    calculator_->ApplyDecimalsSetting(settings.slots[2]);
-    calculator_->ApplyUnitSetting(settings.slots[1]);
+    calculator_->ApplyDecimalsSetting(settings.lines[2]);
+    calculator_->ApplyUnitSetting(settings.lines[1]);
     window_->ListSetEntryHeight(ids::kMaterialList, 13);
     window_->ListSetEntryHeight(ids::kItemList, 16);
     window_->ListSetEntryHeight(ids::kSectionList, 16);

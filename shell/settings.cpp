@@ -14,20 +14,20 @@ struct Slot {
 };
 
 const std::array<Slot, 3>& Slots() {
-    static const std::array<Slot, 3> slots{{
+    static const std::array<Slot, 3> table{{
         {"assemblytracker=on", {"assemblytracker=on", "assemblytracker=off"}},
         {"weightunits=inches",
          {"weightunits=inches", "weightunits=feet", "weightunits=millimeters",
           "weightunits=meters"}},
         {"weightdecimals=3", {"weightdecimals=1", "weightdecimals=2", "weightdecimals=3"}},
     }};
-    return slots;
+    return table;
 }
 
 Settings Defaults() {
     Settings s;
-    for (std::size_t i = 0; i < s.slots.size(); ++i)
-        s.slots[i] = std::string(Slots()[i].fallback);
+    for (std::size_t i = 0; i < s.lines.size(); ++i)
+        s.lines[i] = std::string(Slots()[i].fallback);
     return s;
 }
 
@@ -37,11 +37,11 @@ Settings ParseSettings(std::string_view bytes) {
     Settings s;
     std::size_t line = 0;
     std::size_t pos = 0;
-    while (pos < bytes.size() && line < s.slots.size()) {
+    while (pos < bytes.size() && line < s.lines.size()) {
         const std::size_t cr = bytes.find('\r', pos);
         const std::size_t end = cr == std::string_view::npos ? bytes.size() : cr;
         const std::string_view text = bytes.substr(pos, end - pos);
-        if (!text.empty()) s.slots[line] = std::string(text);
+        if (!text.empty()) s.lines[line] = std::string(text);
         ++line;
         pos = end;
         if (pos < bytes.size()) {
@@ -54,11 +54,11 @@ Settings ParseSettings(std::string_view bytes) {
 
 Settings Effective(const Settings& read) {
     Settings s = read;
-    for (std::size_t i = 0; i < s.slots.size(); ++i) {
+    for (std::size_t i = 0; i < s.lines.size(); ++i) {
         const Slot& slot = Slots()[i];
-        if (std::find(slot.recognised.begin(), slot.recognised.end(), s.slots[i]) ==
+        if (std::find(slot.recognised.begin(), slot.recognised.end(), s.lines[i]) ==
             slot.recognised.end()) {
-            s.slots[i] = std::string(slot.fallback);
+            s.lines[i] = std::string(slot.fallback);
         }
     }
     return s;
@@ -69,12 +69,12 @@ Settings LoadSettings(const std::string& directory) {
     std::string bytes;
     if (ReadFileBytes(path, bytes)) return Effective(ParseSettings(bytes));
     const Settings defaults = Defaults();
-    WriteLines(path, {defaults.slots.begin(), defaults.slots.end()});
+    WriteLines(path, {defaults.lines.begin(), defaults.lines.end()});
     return defaults;
 }
 
 bool TrackerOn(const Settings& settings) {
-    return settings.slots[0] != "assemblytracker=off";
+    return settings.lines[0] != "assemblytracker=off";
 }
 
 }  // namespace tarvix

@@ -8,7 +8,7 @@ namespace tarvix {
 
 // The three start-up preferences of weights.ini, by line: tracker, input unit, decimals.
 struct Settings {
-    std::array<std::string, 3> slots;
+    std::array<std::string, 3> lines;
 };
 
 inline constexpr std::string_view kSettingsFileName = "weights.ini";

@@ -21,9 +21,9 @@ const Slots kDefaults{"assemblytracker=on", "weightunits=inches", "weightdecimal
 
 class MainWindowTest : public ::testing::Test {
   protected:
-    void Start(const Slots& slots = kDefaults, ScreenSize screen = {1024, 768}) {
+    void Start(const Slots& lines = kDefaults, ScreenSize screen = {1024, 768}) {
         desktop_.SetScreen(screen);
-        app_ = std::make_unique<Application>(desktop_, Settings{slots});
+        app_ = std::make_unique<Application>(desktop_, Settings{lines});
     }
     HeadlessWindow& Win() { return static_cast<HeadlessWindow&>(app_->MainWindow()); }
     std::string Text(int id) { return Win().GetText(id); }

@@ -18,7 +18,7 @@ const Slots kDefaults{"assemblytracker=on", "weightunits=inches", "weightdecimal
 TEST(SettingsParse, LineRules) {
     struct Case {
         std::string bytes;
-        Slots slots;
+        Slots lines;
     };
     const Case cases[] = {
         {"a\r\nb\r\nc\r\n", {"a", "b", "c"}},
@@ -35,7 +35,7 @@ TEST(SettingsParse, LineRules) {
         {"\r\n\r\n\r\n", {"", "", ""}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ParseSettings(c.bytes).slots, c.slots) << c.bytes;
+        EXPECT_EQ(ParseSettings(c.bytes).lines, c.lines) << c.bytes;
 }
 
 TEST(SettingsEffective, UnrecognisedSlotsTakeTheirDefault) {
@@ -62,7 +62,7 @@ TEST(SettingsEffective, UnrecognisedSlotsTakeTheirDefault) {
          {"assemblytracker=off", "weightunits=inches", "weightdecimals=2"}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(Effective(Settings{c.read}).slots, c.effective) << c.read[0] << "|" << c.read[1];
+        EXPECT_EQ(Effective(Settings{c.read}).lines, c.effective) << c.read[0] << "|" << c.read[1];
     }
     EXPECT_TRUE(TrackerOn(Settings{kDefaults}));
     EXPECT_FALSE(TrackerOn(Settings{{"assemblytracker=off", "", ""}}));
@@ -71,7 +71,7 @@ TEST(SettingsEffective, UnrecognisedSlotsTakeTheirDefault) {
 TEST(SettingsEffective, BareLineFeedFileFallsBackToAllDefaults) {
     const Settings read =
         ParseSettings("assemblytracker=off\nweightunits=feet\nweightdecimals=1\n");
-    EXPECT_EQ(Effective(read).slots, kDefaults);
+    EXPECT_EQ(Effective(read).lines, kDefaults);
 }
 
 class SettingsFileTest : public ::testing::Test {
@@ -98,14 +98,14 @@ class SettingsFileTest : public ::testing::Test {
 };
 
 TEST_F(SettingsFileTest, MissingFileIsCreatedWithTheDefaults) {
-    EXPECT_EQ(LoadSettings(Directory()).slots, kDefaults);
+    EXPECT_EQ(LoadSettings(Directory()).lines, kDefaults);
     EXPECT_EQ(Read(File()), "assemblytracker=on\r\nweightunits=inches\r\nweightdecimals=3\r\n");
 }
 
 TEST_F(SettingsFileTest, ExistingFileIsReadAndNeverRewritten) {
     struct Case {
         std::string bytes;
-        Slots slots;
+        Slots lines;
     };
     const Case cases[] = {
         {"assemblytracker=off\r\nweightunits=meters\r\nweightdecimals=2\r\n",
@@ -119,16 +119,16 @@ TEST_F(SettingsFileTest, ExistingFileIsReadAndNeverRewritten) {
     };
     for (const Case& c : cases) {
         Write(c.bytes);
-        EXPECT_EQ(LoadSettings(Directory()).slots, c.slots) << c.bytes;
+        EXPECT_EQ(LoadSettings(Directory()).lines, c.lines) << c.bytes;
         EXPECT_EQ(Read(File()), c.bytes);
     }
 }
 
 TEST_F(SettingsFileTest, UnwritableDirectoryStillGivesTheDefaults) {
-    EXPECT_EQ(LoadSettings(Directory() + "no-such-folder/").slots, kDefaults);
+    EXPECT_EQ(LoadSettings(Directory() + "no-such-folder/").lines, kDefaults);
     std::filesystem::permissions(
         dir_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    EXPECT_EQ(LoadSettings(Directory()).slots, kDefaults);
+    EXPECT_EQ(LoadSettings(Directory()).lines, kDefaults);
     if (geteuid() != 0) {
         EXPECT_FALSE(std::filesystem::exists(File()));
     }
