@@ -78,29 +78,33 @@ T Median(std::vector<T> v) {
 
 void StartUpComparison(const std::string& probe, int runs) {
     const std::string dir = "/tmp/";
-    std::vector<double> tarvix_ms, bare_ms, ratio;
-    std::vector<long> tarvix_rss, bare_rss;
-    StartUp t, b;
-    RunProbe(probe, "tarvix", dir, t);  // warm the caches once for both
-    RunProbe(probe, "bare", dir, b);
+    const char* modes[] = {"tarvix", "bare", "label"};
+    const char* names[] = {"tarvix main window", "bare 777x550 window", "bare window + a label"};
+    std::vector<double> ms[3], ratio[3];
+    std::vector<long> rss[3];
+    StartUp run;
+    for (const char* mode : modes)
+        RunProbe(probe, mode, dir, run);  // warm the caches
     for (int i = 0; i < runs; ++i) {
-        if (!RunProbe(probe, "tarvix", dir, t) || !RunProbe(probe, "bare", dir, b)) {
-            std::printf("a probe run failed (is a display open?)\n");
-            return;
+        double tarvix_ms = 0;
+        for (int m = 0; m < 3; ++m) {
+            if (!RunProbe(probe, modes[m], dir, run)) {
+                std::printf("a probe run failed (is a display open?)\n");
+                return;
+            }
+            if (m == 0) tarvix_ms = run.ms;
+            ms[m].push_back(run.ms);
+            rss[m].push_back(run.rss_kib);
+            ratio[m].push_back(tarvix_ms / run.ms);
         }
-        tarvix_ms.push_back(t.ms);
-        bare_ms.push_back(b.ms);
-        ratio.push_back(t.ms / b.ms);
-        tarvix_rss.push_back(t.rss_kib);
-        bare_rss.push_back(b.rss_kib);
     }
-    std::printf("start-up to window shown, %d runs each, alternating (medians)\n", runs);
-    std::printf("  %-22s %10s %12s\n", "", "time ms", "resident KiB");
-    std::printf("  %-22s %10.1f %12ld\n", "tarvix main window", Median(tarvix_ms),
-                Median(tarvix_rss));
-    std::printf("  %-22s %10.1f %12ld\n", "bare 777x550 window", Median(bare_ms), Median(bare_rss));
-    std::printf("  %-22s %10.2f %12.2f\n", "ratio", Median(ratio),
-                static_cast<double>(Median(tarvix_rss)) / Median(bare_rss));
+    std::printf("start-up to window shown, %d runs each, in turn (medians)\n", runs);
+    std::printf("  %-24s %9s %13s %11s %11s\n", "", "time ms", "resident KiB", "tarvix/this",
+                "memory");
+    for (int m = 0; m < 3; ++m) {
+        std::printf("  %-24s %9.1f %13ld %11.2f %11.2f\n", names[m], Median(ms[m]), Median(rss[m]),
+                    Median(ratio[m]), static_cast<double>(Median(rss[0])) / Median(rss[m]));
+    }
 }
 
 struct ShapeInputs {

@@ -1,15 +1,16 @@
 #include "platform/qt/font_setup.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QString>
 #include <QStringList>
 
 namespace tarvix {
 namespace {
 
+// Substitutes only stand in when the face itself is missing. Asking the font database whether
+// it is would make it enumerate every installed font at start-up, which costs more than the
+// whole window.
 void SubstituteWhenMissing(const QString& face, const QStringList& similar) {
-    if (QFontDatabase::hasFamily(face)) return;
     QFont::insertSubstitutions(face, similar);
 }
 

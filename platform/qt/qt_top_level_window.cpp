@@ -230,11 +230,15 @@ void QtTopLevelWindow::SetText(int id, std::string_view text) {
     QWidget* widget = control->widget;
     if (IsEditField(control->kind)) {
         auto* field = static_cast<FieldEdit*>(widget);
+        // Laying out a field's text is the dearest part of writing it; the calculator rewrites
+        // many fields with what they already show.
+        if (field->text() == value) return;
         field->setText(value);
         // Show the start of a long text, as a freshly written field does.
         field->setCursorPosition(0);
     } else if (control->kind == ControlKind::kLabel) {
-        static_cast<QLabel*>(widget)->setText(value);
+        auto* label = static_cast<QLabel*>(widget);
+        if (label->text() != value) label->setText(value);
     } else if (control->kind != ControlKind::kMarker && IsButtonKind(control->kind)) {
         static_cast<QAbstractButton*>(widget)->setText(value);
     }
