@@ -2,26 +2,26 @@
 
 namespace tarvix {
 
-void HeadlessWindow::CreateControl(const ControlSpec& spec) {
+void HeadlessWindow::CreateControl(const ControlSpec& def) {
     Control c;
-    c.id = spec.id;
-    c.kind = spec.kind;
-    c.text = std::string(spec.text);
-    c.left = spec.left;
-    c.top = spec.top;
-    c.width = spec.width;
-    c.height = spec.height;
-    c.scrolls = spec.scrolls;
-    c.textColour = spec.textColour;
-    c.background = spec.background;
-    if (spec.points > 0) c.font = FontSpec{"Tahoma", spec.points, 700};
-    if (spec.kind == ControlKind::kOption) {
+    c.id = def.id;
+    c.kind = def.kind;
+    c.text = std::string(def.text);
+    c.left = def.left;
+    c.top = def.top;
+    c.width = def.width;
+    c.height = def.height;
+    c.scrolls = def.scrolls;
+    c.textColour = def.textColour;
+    c.background = def.background;
+    if (def.points > 0) c.font = FontSpec{"Tahoma", def.points, 700};
+    if (def.kind == ControlKind::kOption) {
         // An option that does not start a group joins the group of the option created before it.
-        if (spec.firstOfGroup || groups_ == 0) ++groups_;
+        if (def.firstOfGroup || groups_ == 0) ++groups_;
         c.group = groups_;
     }
-    if (!controls_.contains(spec.id)) order_.push_back(spec.id);
-    controls_[spec.id] = std::move(c);
+    if (!controls_.contains(def.id)) order_.push_back(def.id);
+    controls_[def.id] = std::move(c);
 }
 
 void HeadlessWindow::MoveWindow(int left, int top, int width, int height) {

@@ -29,7 +29,7 @@ class HeadlessWindow : public TopLevelWindow {
         int entryHeight = 0;
     };
 
-    void CreateControl(const ControlSpec& spec) override;
+    void CreateControl(const ControlSpec& def) override;
     void SetText(int id, std::string_view text) override;
     std::string GetText(int id) const override;
     void SetColours(int id, Rgb text, Rgb background) override;

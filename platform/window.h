@@ -67,7 +67,7 @@ class Window {
   public:
     virtual ~Window() = default;
 
-    virtual void CreateControl(const ControlSpec& spec) = 0;
+    virtual void CreateControl(const ControlSpec& def) = 0;
 
     virtual void SetText(int id, std::string_view text) = 0;
     virtual std::string GetText(int id) const = 0;

@@ -311,8 +311,8 @@ std::span<const ControlSpec> MainWindowControls() {
 }
 
 void CreateMainWindowControls(Window& window) {
-    for (const ControlSpec& spec : kControls)
-        window.CreateControl(spec);
+    for (const ControlSpec& def : kControls)
+        window.CreateControl(def);
 }
 
 }  // namespace tarvix

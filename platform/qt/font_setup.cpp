@@ -31,12 +31,12 @@ int PixelsForPoints(int points) {
     return (points * 96 + 36) / 72;
 }
 
-QFont ControlFont(const FontSpec& spec) {
-    if (spec.face.empty() && spec.points <= 0) return QApplication::font();
+QFont ControlFont(const FontSpec& def) {
+    if (def.face.empty() && def.points <= 0) return QApplication::font();
     QFont font = QApplication::font();
-    if (!spec.face.empty()) font.setFamily(QString::fromStdString(spec.face));
-    if (spec.points > 0) font.setPixelSize(PixelsForPoints(spec.points));
-    font.setWeight(static_cast<QFont::Weight>(spec.weight));
+    if (!def.face.empty()) font.setFamily(QString::fromStdString(def.face));
+    if (def.points > 0) font.setPixelSize(PixelsForPoints(def.points));
+    font.setWeight(static_cast<QFont::Weight>(def.weight));
     return font;
 }
 

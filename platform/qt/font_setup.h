@@ -16,6 +16,6 @@ void PrepareFonts();
 int PixelsForPoints(int points);
 
 // The font for a control; an empty face gives the toolkit's default control font.
-QFont ControlFont(const FontSpec& spec);
+QFont ControlFont(const FontSpec& def);
 
 }  // namespace tarvix

@@ -124,16 +124,16 @@ void QtTopLevelWindow::OnFieldFocus(int id, bool gained, Qt::FocusReason reason)
           gained ? Notification::kFocusGained : Notification::kFocusLost});
 }
 
-QWidget* QtTopLevelWindow::MakeWidget(const ControlSpec& spec) {
-    const int id = spec.id;
+QWidget* QtTopLevelWindow::MakeWidget(const ControlSpec& def) {
+    const int id = def.id;
     QWidget* parent = frame_->Client();
-    const QString text = ToQString(spec.text);
+    const QString text = ToQString(def.text);
     auto report_clicks = [this, id](QAbstractButton* button) {
         QObject::connect(button, &QAbstractButton::clicked, button, [this, id] {
             Post({Event::Kind::kControl, id, Notification::kClicked});
         });
     };
-    switch (spec.kind) {
+    switch (def.kind) {
         case ControlKind::kPanel:
             return new PanelWidget(parent);
         case ControlKind::kLabel: {
@@ -149,7 +149,7 @@ QWidget* QtTopLevelWindow::MakeWidget(const ControlSpec& spec) {
         case ControlKind::kOption: {
             auto* option = new OptionButton(parent);
             option->setText(text);
-            if (spec.firstOfGroup || !option_group_) {
+            if (def.firstOfGroup || !option_group_) {
                 option_group_ = new QButtonGroup(frame_.get());
                 option_group_->setExclusive(true);
             }
@@ -167,7 +167,7 @@ QWidget* QtTopLevelWindow::MakeWidget(const ControlSpec& spec) {
         case ControlKind::kInput:
         case ControlKind::kResultField: {
             auto* field = new FieldEdit(parent);
-            if (spec.kind != ControlKind::kInput) {
+            if (def.kind != ControlKind::kInput) {
                 // Read-only fields take the focus when clicked, but Tab and the window's first
                 // activation pass them by.
                 field->setReadOnly(true);
@@ -203,20 +203,20 @@ QWidget* QtTopLevelWindow::MakeWidget(const ControlSpec& spec) {
     return new QWidget(parent);
 }
 
-void QtTopLevelWindow::CreateControl(const ControlSpec& spec) {
-    if (controls_.contains(spec.id)) {
-        delete controls_[spec.id].widget;
-        controls_.erase(spec.id);
+void QtTopLevelWindow::CreateControl(const ControlSpec& def) {
+    if (controls_.contains(def.id)) {
+        delete controls_[def.id].widget;
+        controls_.erase(def.id);
     }
-    QWidget* widget = MakeWidget(spec);
-    if (spec.points > 0) widget->setFont(ControlFont({"Tahoma", spec.points, 700}));
-    Control control{spec.kind, widget, std::string(spec.text)};
-    ApplyColours(widget, spec.kind, spec.textColour, spec.background);
-    controls_[spec.id] = control;
-    if (spec.kind == ControlKind::kList) {
-        static_cast<ListBox*>(widget)->Place(spec.left, spec.top, spec.width, spec.height);
+    QWidget* widget = MakeWidget(def);
+    if (def.points > 0) widget->setFont(ControlFont({"Tahoma", def.points, 700}));
+    Control control{def.kind, widget, std::string(def.text)};
+    ApplyColours(widget, def.kind, def.textColour, def.background);
+    controls_[def.id] = control;
+    if (def.kind == ControlKind::kList) {
+        static_cast<ListBox*>(widget)->Place(def.left, def.top, def.width, def.height);
     } else {
-        widget->setGeometry(spec.left, spec.top, spec.width, spec.height);
+        widget->setGeometry(def.left, def.top, def.width, def.height);
     }
     // Controls made after the window is shown are not shown with it.
     widget->show();

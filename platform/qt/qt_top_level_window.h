@@ -27,7 +27,7 @@ class QtTopLevelWindow final : public TopLevelWindow, private EventTarget {
     QtTopLevelWindow(const QtTopLevelWindow&) = delete;
     QtTopLevelWindow& operator=(const QtTopLevelWindow&) = delete;
 
-    void CreateControl(const ControlSpec& spec) override;
+    void CreateControl(const ControlSpec& def) override;
     void SetText(int id, std::string_view text) override;
     std::string GetText(int id) const override;
     void SetColours(int id, Rgb text, Rgb background) override;
@@ -70,7 +70,7 @@ class QtTopLevelWindow final : public TopLevelWindow, private EventTarget {
     void Deliver(const Event& event) override;
     void Post(const Event& event);
     void OnFieldFocus(int id, bool gained, Qt::FocusReason reason);
-    QWidget* MakeWidget(const ControlSpec& spec);
+    QWidget* MakeWidget(const ControlSpec& def);
     const Control* Find(int id) const;
     Control* Find(int id);
     ListBox* FindList(int id) const;

@@ -417,8 +417,8 @@ TEST_F(QtWindowTest, CloseRequestIsReportedAndTheWindowStays) {
 
 TEST_F(QtWindowTest, CaptionsFitTheirControls) {
     std::vector<std::pair<int, std::string>> texts;
-    for (const ControlSpec& spec : MainWindowControls()) {
-        if (!spec.text.empty() && spec.width > 0) texts.emplace_back(spec.id, spec.text);
+    for (const ControlSpec& def : MainWindowControls()) {
+        if (!def.text.empty() && def.width > 0) texts.emplace_back(def.id, def.text);
     }
     // Texts the program writes later, the widest of each field.
     const std::pair<int, std::string> later[] = {
