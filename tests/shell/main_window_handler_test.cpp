@@ -30,106 +30,60 @@ class MainWindowTest : public ::testing::Test {
     void Send(int id, Notification code = Notification::kClicked) {
         Win().Deliver(Event{Event::Kind::kControl, id, code});
     }
+    void Set(int id, const std::string& text, Notification code = Notification::kClicked) {
+        Win().SetText(id, text);
+        Send(id, code);
+    }
     void Tick(bool enter) {
         if (enter) desktop_.PressEnter();
         Win().Deliver(Event{Event::Kind::kTimer, kMainTimer, Notification::kClicked});
     }
-    // A round bar of diameter 1 and length 12, committed by the markers.
-    void RoundBar() {
-        Win().SetText(ids::kInput[0], "1");
-        Send(ids::kInputMarker[0]);
-        Win().SetText(ids::kInput[1], "12");
-        Send(ids::kInputMarker[1]);
-        ASSERT_EQ(Text(ids::kVolume), "9.425");
+    std::string Frame() {
+        const auto& f = Win().Frame();
+        return std::to_string(f.left) + "," + std::to_string(f.top) + "," +
+               std::to_string(f.width) + "," + std::to_string(f.height);
     }
-    Rgb Marker(int id) { return Win().Find(id)->background; }
 
     HeadlessDesktop desktop_;
     std::unique_ptr<Application> app_;
 };
 
+// Centred on the screen, halves going to the even pixel, at the width the tracker setting asks.
 TEST_F(MainWindowTest, OpensCentredAtTheTrackerWidth) {
-    struct Case {
-        ScreenSize screen;
-        const char* tracker;
-        int left, top, width;
-    };
+    // clang-format off
+    struct Case { ScreenSize screen; bool tracker; const char* frame; };
     const Case cases[] = {
-        {{1024, 768}, "assemblytracker=on", 124, 109, 777},  // 123.5 goes to the even 124
-        {{1024, 768}, "assemblytracker=off", 216, 109, 592},
-        {{1025, 771}, "assemblytracker=on", 124, 110, 777},   // top 110.5 goes to 110
-        {{1025, 771}, "assemblytracker=off", 216, 110, 592},  // 216.5 goes to 216
-        {{800, 600}, "assemblytracker=on", 12, 25, 777},
-        {{640, 480}, "assemblytracker=on", -68, -35, 777},  // partly off-screen, no clamping
-        {{640, 480}, "assemblytracker=off", 24, -35, 592},
+        {{1024, 768}, true, "124,109,777,550"},  {{1024, 768}, false, "216,109,592,550"},
+        {{1025, 771}, true, "124,110,777,550"},  {{1025, 771}, false, "216,110,592,550"},
+        {{640, 480}, true, "-68,-35,777,550"},  // partly off-screen, no clamping
     };
+    // clang-format on
     for (const Case& c : cases) {
-        Start({c.tracker, "weightunits=inches", "weightdecimals=3"}, c.screen);
-        const auto& f = Win().Frame();
-        EXPECT_EQ(f.left, c.left) << c.screen.width << " " << c.tracker;
-        EXPECT_EQ(f.top, c.top) << c.screen.height;
-        EXPECT_EQ(f.width, c.width);
-        EXPECT_EQ(f.height, 550);
+        Start(
+            {c.tracker ? "assemblytracker=on" : "assemblytracker=off", kDefaults[1], kDefaults[2]},
+            c.screen);
+        EXPECT_EQ(Frame(), c.frame) << c.screen.width << "x" << c.screen.height;
         EXPECT_EQ(Win().Title(), "Tarvix");
-        EXPECT_EQ(Win().IsChecked(ids::kTrackerCheck), c.width == 777);
+        EXPECT_EQ(Win().IsChecked(ids::kTrackerCheck), c.tracker);
         EXPECT_EQ(Win().Shown(), ShowCommand::kNormal);
         EXPECT_EQ(Win().Background(), colour::kDarkGrey);
     }
 }
 
-TEST_F(MainWindowTest, StartStateFollowsUnitAndDecimalsSettings) {
-    struct Case {
-        const char* units;
-        const char* decimals;
-        int unit_option, decimals_option;
-        const char* inputs_caption;
-        const char* outputs_caption;
-        const char* volume_caption;
-        const char* density_unit;
-        const char* density;
-    };
-    const Case cases[] = {
-        {"weightunits=inches", "weightdecimals=3", ids::kInches, ids::kDecimals3, "INPUTS (INCHES)",
-         "OUTPUTS (U.S.)", "VOLUME (CI)", "LB/CI", ".09750"},
-        {"weightunits=feet", "weightdecimals=2", ids::kFeet, ids::kDecimals2, "INPUTS (FEET)",
-         "OUTPUTS (U.S.)", "VOLUME (CI)", "LB/CI", ".09750"},
-        // 0.0975 x 27.6799 = 2.698790...
-        {"weightunits=millimeters", "weightdecimals=1", ids::kMillimeters, ids::kDecimals1,
-         "INPUTS (MILLIMETERS)", "OUTPUTS (METRIC)", "VOLUME (CC)", "GR/CC", "2.69879"},
-        {"weightunits=meters", "weightdecimals=3", ids::kMeters, ids::kDecimals3, "INPUTS (METERS)",
-         "OUTPUTS (METRIC)", "VOLUME (CC)", "GR/CC", "2.69879"},
-    };
-    for (const Case& c : cases) {
-        Start({"assemblytracker=on", c.units, c.decimals});
-        EXPECT_TRUE(Win().IsChecked(c.unit_option)) << c.units;
-        EXPECT_TRUE(Win().IsChecked(c.decimals_option)) << c.decimals;
-        EXPECT_EQ(Text(ids::kInputsCaption), c.inputs_caption);
-        EXPECT_EQ(Text(ids::kOutputsCaption), c.outputs_caption);
-        EXPECT_EQ(Text(ids::kVolumeCaption), c.volume_caption);
-        EXPECT_EQ(Text(ids::kDensityUnit), c.density_unit);
-        EXPECT_EQ(Text(ids::kDensityDisplay), c.density);
-    }
-}
-
 TEST_F(MainWindowTest, StartState) {
     Start();
+    // clang-format off
     const std::pair<int, const char*> texts[] = {
-        {ids::kTitle, "Tarvix V3.0"},
-        {ids::kFabricationsCaption, "FABRICATIONS"},
-        {ids::kSolidBarCaption, "SOLID BAR"},
-        {ids::kTubingCaption, "TUBING"},
-        {ids::kShapesCaption, "SHAPES"},
-        {ids::kUnitsSelector, "UNITS SELECTOR"},
-        {ids::kTrackerCaption, "ASSEMBLY TRACKER"},
-        {ids::kItemMaterialLabel, "MATERIAL"},
-        {ids::kItemQuantityLabel, "QUANTITY"},
-        {ids::kQuantity, "1"},
-        {ids::kUpperCaption[0], "OUTSIDE"},
-        {ids::kLowerCaption[0], "DIAMETER"},
-        {ids::kLowerCaption[1], "LENGTH"},
-        {ids::kInput[0], " "},
-        {ids::kVolume, " "},
+        {ids::kTitle, "Tarvix V3.0"}, {ids::kFabricationsCaption, "FABRICATIONS"},
+        {ids::kSolidBarCaption, "SOLID BAR"}, {ids::kTubingCaption, "TUBING"},
+        {ids::kShapesCaption, "SHAPES"}, {ids::kUnitsSelector, "UNITS SELECTOR"},
+        {ids::kTrackerCaption, "ASSEMBLY TRACKER"}, {ids::kItemMaterialLabel, "MATERIAL"},
+        {ids::kItemQuantityLabel, "QUANTITY"}, {ids::kQuantity, "1"},
+        {ids::kUpperCaption[0], "OUTSIDE"}, {ids::kLowerCaption[0], "DIAMETER"},
+        {ids::kLowerCaption[1], "LENGTH"}, {ids::kInput[0], " "}, {ids::kInput[5], " "},
+        {ids::kVolume, " "}, {ids::kTotal, " "}, {ids::kDensityDisplay, ".09750"},
     };
+    // clang-format on
     for (auto [id, text] : texts)
         EXPECT_EQ(Text(id), text) << id;
     for (int id :
@@ -138,115 +92,76 @@ TEST_F(MainWindowTest, StartState) {
     for (int id : {ids::kDensityIndicator, ids::kKnownValue, ids::kKnownMarker, ids::kSectionList,
                    ids::kInput[1], ids::kInput[5]})
         EXPECT_FALSE(Win().IsEnabled(id)) << id;
-    EXPECT_TRUE(Win().IsEnabled(ids::kInput[0]));
-    EXPECT_EQ(Marker(ids::kKnownMarker), colour::kRed);
-    EXPECT_EQ(Marker(ids::kDensityIndicator), colour::kRed);
-    EXPECT_EQ(Marker(ids::kQuantityMarker), colour::kGreen);
-    EXPECT_EQ(Marker(ids::kInputMarker[0]), colour::kGreen);
-    EXPECT_EQ(Marker(ids::kInputMarker[1]), colour::kRed);
+    EXPECT_EQ(Win().Focus(), ids::kInput[0]);
+    std::string markers;
+    for (int id : {ids::kKnownMarker, ids::kDensityIndicator, ids::kQuantityMarker,
+                   ids::kInputMarker[0], ids::kInputMarker[1]})
+        markers += Win().Find(id)->background == colour::kGreen ? 'G' : 'R';
+    EXPECT_EQ(markers, "RRGGR");
+    EXPECT_EQ(app_->Calc().Part().itemName + " " + app_->Calc().Material().name, "ROUND ALUMINUM");
     EXPECT_EQ(Win().ListCount(ids::kMaterialList), 36);
     EXPECT_EQ(Win().ListSelection(ids::kMaterialList), 0);
     EXPECT_EQ(Win().Find(ids::kMaterialList)->entryHeight, 13);
     EXPECT_EQ(Win().Find(ids::kSectionList)->entryHeight, 16);
     EXPECT_EQ(Win().Timers(), (std::map<int, int>{{1, 100}}));
     EXPECT_EQ(app_->Handler().LastFocused(), 0);
-    EXPECT_TRUE(app_->Handler().Running());
 }
 
-TEST_F(MainWindowTest, MarkersCommitTheirField) {
+// Markers commit their field; leaving a dimension or the quantity with text commits it; Enter
+// commits the field that last had the focus, at the next timer tick.
+TEST_F(MainWindowTest, FieldCommits) {
     Start();
-    Win().SetText(ids::kInput[0], "2 1/2");
+    Set(ids::kInput[0], "2 1/2");
     Send(ids::kInputMarker[0]);
     EXPECT_EQ(Text(ids::kInput[0]), "2.500");
-    EXPECT_TRUE(Win().IsEnabled(ids::kInput[1]));
-    Win().SetText(ids::kInput[1], "10");
-    Send(ids::kInputMarker[1]);
+    Set(ids::kInput[1], "10", Notification::kFocusLost);
     EXPECT_EQ(Text(ids::kVolume), "49.087");  // 1.25^2 x pi x 10
-    Win().SetText(ids::kQuantity, "3");
+    Set(ids::kInput[1], "", Notification::kFocusLost);
+    EXPECT_EQ(Text(ids::kVolume), "49.087");  // an empty field is not committed
+    Set(ids::kQuantity, "3");
     Send(ids::kQuantityMarker);
     EXPECT_EQ(Text(ids::kTotal), "14.358");  // 49.0874 x 0.0975 x 3
+    Set(ids::kQuantity, "2", Notification::kFocusLost);
+    EXPECT_EQ(Text(ids::kTotal), "9.572");
 
-    Win().SetChecked(ids::kKnownVolumeMode, true);
-    Send(ids::kKnownVolumeMode);
-    Win().SetText(ids::kKnownValue, "100");
-    Win().GiveFocus(ids::kQuantity);
-    Send(ids::kKnownMarker);
-    EXPECT_EQ(Text(ids::kKnownValue), "100.000");
-    EXPECT_EQ(Text(ids::kWeight), "9.750");
-    EXPECT_EQ(Win().Focus(), ids::kKnownValue);
-}
-
-TEST_F(MainWindowTest, FocusLossCommitsOnlyFieldsWithText) {
-    Start();
-    RoundBar();
-    Win().SetText(ids::kInput[1], "");
-    Send(ids::kInput[1], Notification::kFocusLost);
-    EXPECT_EQ(Text(ids::kVolume), "9.425");  // an empty field is not committed
-    Win().SetText(ids::kInput[1], "24");
-    Send(ids::kInput[1], Notification::kFocusLost);
-    EXPECT_EQ(Text(ids::kVolume), "18.850");
-    Win().SetText(ids::kQuantity, "2");
-    Send(ids::kQuantity, Notification::kFocusLost);
-    EXPECT_EQ(Text(ids::kTotal), "3.676");  // 18.8496 x 0.0975 x 2
-    // The density and known-value fields commit by Enter only.
-    Win().SetChecked(ids::kFamilyUser, true);
-    Send(ids::kFamilyUser);
-    Win().SetText(ids::kDensityEntry, "0.5");
-    Send(ids::kDensityEntry, Notification::kFocusLost);
-    EXPECT_EQ(Text(ids::kDensityEntry), "0.5");
-    EXPECT_EQ(Text(ids::kWeight), "1.838");  // still 0.0975 lb/in3
-}
-
-TEST_F(MainWindowTest, EnterCommitsTheLastFocusedFieldAtTheNextTick) {
-    Start();
-    Win().SetText(ids::kInput[0], "1");
+    Set(ids::kInput[0], "1");
     Tick(true);  // no field has had the focus yet
     EXPECT_EQ(Text(ids::kInput[0]), "1");
     Send(ids::kInput[0], Notification::kFocusGained);
     Tick(false);
     EXPECT_EQ(Text(ids::kInput[0]), "1");
+    Win().ListSelect(ids::kMaterialList, 26);  // a list pick leaves the last-focused field
+    Send(ids::kMaterialList, Notification::kListActivity);
     Tick(true);
     EXPECT_EQ(Text(ids::kInput[0]), "1.000");
-    EXPECT_EQ(app_->Handler().LastFocused(), ids::kInput[0]);
+    EXPECT_EQ(Text(ids::kWeight), "2.227");
 
-    // Picking a list entry leaves the last-focused field as it was.
-    Win().SetText(ids::kInput[0], "2");
-    Win().ListSelect(ids::kMaterialList, 26);
-    Send(ids::kMaterialList, Notification::kListActivity);
-    EXPECT_EQ(app_->Handler().LastFocused(), ids::kInput[0]);
-    Tick(true);
-    EXPECT_EQ(Text(ids::kInput[0]), "2.000");
-
-    // The density entry field commits by Enter.
+    // The density and known-value fields commit by Enter or marker only.
     Win().SetChecked(ids::kFamilyUser, true);
     Send(ids::kFamilyUser);
+    Set(ids::kDensityEntry, "0.3", Notification::kFocusLost);
+    EXPECT_EQ(Text(ids::kDensityEntry), "0.3");
     Send(ids::kDensityEntry, Notification::kFocusGained);
-    Win().SetText(ids::kDensityEntry, "0.3");
     Tick(true);
     EXPECT_EQ(Text(ids::kDensityEntry), ".30000");
+    Win().SetChecked(ids::kKnownVolumeMode, true);
+    Send(ids::kKnownVolumeMode);
+    Set(ids::kKnownValue, "100", Notification::kFocusLost);
+    EXPECT_EQ(Text(ids::kKnownValue), "100");
+    Win().GiveFocus(ids::kQuantity);
+    Send(ids::kKnownMarker);
+    EXPECT_EQ(Text(ids::kKnownValue) + "|" + Text(ids::kWeight), "100.000|30.000");
+    EXPECT_EQ(Win().Focus(), ids::kKnownValue);
 }
 
-TEST_F(MainWindowTest, TrackerCheckBoxResizesAndRecentres) {
+TEST_F(MainWindowTest, WindowControlsAndCloseRequest) {
     Start();
     Win().MoveWindow(40, 300, 777, 550);  // dragged away; the start-up top comes back
-    struct Case {
-        bool checked;
-        int left, width;
-    };
-    const Case cases[] = {{false, 216, 592}, {true, 124, 777}, {false, 216, 592}};
-    for (const Case& c : cases) {
-        Win().SetChecked(ids::kTrackerCheck, c.checked);
+    for (const bool checked : {false, true}) {
+        Win().SetChecked(ids::kTrackerCheck, checked);
         Send(ids::kTrackerCheck);
-        const auto& f = Win().Frame();
-        EXPECT_EQ(f.left, c.left);
-        EXPECT_EQ(f.top, 109);
-        EXPECT_EQ(f.width, c.width);
-        EXPECT_EQ(f.height, 550);
+        EXPECT_EQ(Frame(), checked ? "124,109,777,550" : "216,109,592,550");
     }
-}
-
-TEST_F(MainWindowTest, WindowButtonsAndBackground) {
-    Start();
     desktop_.SetProgramDirectory("/opt/tarvix/bin/");
     Send(ids::kGuide);
     EXPECT_EQ(desktop_.Opened(), std::vector<std::string>{"/opt/tarvix/bin/Tarvix30.html"});
