@@ -82,6 +82,8 @@ void Calculator::SetUpShape(SetUp kind) {
         window_.SetText(ids::kUpperCaption[k - 1], "");
         window_.SetText(ids::kLowerCaption[k - 1], "");
         SetInputText(k, std::string(kBlank));
+        // A new shape starts clean: no field keeps the red of an earlier error.
+        window_.SetColours(InputId(k), colour::kBlack, colour::kInputBackground);
     }
     window_.SetText(ids::kKnownCaption, "");
     EnableInput(1, true);
@@ -92,6 +94,7 @@ void Calculator::SetUpShape(SetUp kind) {
     window_.SetText(ids::kTotal, kBlank);
     window_.SetText(ids::kVolume, kBlank);
     window_.SetText(ids::kKnownValue, kBlank);
+    window_.SetColours(ids::kKnownValue, colour::kBlack, colour::kInputBackground);
     known_text_.clear();
     ColourMarker(ids::kInputMarker[0], colour::kGreen);
     for (int k = 2; k <= 6; ++k)

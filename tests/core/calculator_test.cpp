@@ -275,6 +275,9 @@ TEST_F(CalculatorTest, InputErrors) {
     Input(2, "12");
     EXPECT_FALSE(Red(ids::kInput[1]));
     EXPECT_EQ(Results(), "37.699|3.676|3.676");
+    Input(2, "1+");
+    Click(ids::kSphere);  // a new shape starts without the red of an earlier error
+    EXPECT_FALSE(Red(ids::kInput[1]));
 }
 
 // Committing a field that still shows what the program wrote keeps the value behind it: the
