@@ -119,23 +119,37 @@ void LimitRoundOdWall(CurrentPart& p, int k) {
     }
 }
 
+// Square and rectangular tubes share these, m being the (smaller) outside side: the wall and
+// the fillets must leave the bore open.
+void TubeWall(CurrentPart& p, double m) {
+    Range(p[kT], kMin, kMaxWall);
+    if (p[kT] > m / 2) p[kT] = m / 2;
+    if (p[kRi] > 0 && p[kT] > m / 2 - p[kRi]) p[kT] = m / 2 - p[kRi];
+}
+
+void TubeOuterFillet(CurrentPart& p, double m) {
+    NotBelowZero(p[kRo]);
+    if (p[kRo] > m / 2) p[kRo] = m / 2;
+}
+
+void TubeInnerFillet(CurrentPart& p, double m) {
+    NotBelowZero(p[kRi]);
+    if (p[kRi] > m / 2 - p[kT]) p[kRi] = m / 2 - p[kT];
+}
+
 void LimitSquareTube(CurrentPart& p, int k) {
     switch (k) {
         case 1:
             OutsideSide(p);
             break;
         case 2:
-            Range(p[kT], kMin, kMaxWall);
-            if (p[kT] > p[kW] / 2) p[kT] = p[kW] / 2;
-            if (p[kRi] > 0 && p[kT] > p[kW] / 2 - p[kRi]) p[kT] = p[kW] / 2 - p[kRi];
+            TubeWall(p, p[kW]);
             break;
         case 3:
-            NotBelowZero(p[kRo]);
-            if (p[kRo] > p[kW] / 2) p[kRo] = p[kW] / 2;
+            TubeOuterFillet(p, p[kW]);
             break;
         case 4:
-            NotBelowZero(p[kRi]);
-            if (p[kRi] > p[kW] / 2 - p[kT]) p[kRi] = p[kW] / 2 - p[kT];
+            TubeInnerFillet(p, p[kW]);
             break;
         case 5:
             Length(p);
@@ -153,20 +167,14 @@ void LimitRectangularTube(CurrentPart& p, int k) {
             if (p[kT] > 0 && p[kH] < 2 * p[kT]) p[kH] = 2 * p[kT];
             if (p[kRo] > 0 && p[kH] < 2 * p[kRo]) p[kH] = 2 * p[kRo];
             break;
-        case 3: {
-            Range(p[kT], kMin, kMaxWall);
-            const double m = MinSide(p);
-            if (p[kT] > m / 2) p[kT] = m / 2;
-            if (p[kRi] > 0 && p[kT] > m / 2 - p[kRi]) p[kT] = m / 2 - p[kRi];
+        case 3:
+            TubeWall(p, MinSide(p));
             break;
-        }
         case 4:
-            NotBelowZero(p[kRo]);
-            if (p[kRo] > MinSide(p) / 2) p[kRo] = MinSide(p) / 2;
+            TubeOuterFillet(p, MinSide(p));
             break;
         case 5:
-            NotBelowZero(p[kRi]);
-            if (p[kRi] > MinSide(p) / 2 - p[kT]) p[kRi] = MinSide(p) / 2 - p[kT];
+            TubeInnerFillet(p, MinSide(p));
             break;
         case 6:
             Length(p);
