@@ -275,18 +275,17 @@ void Calculator::CommitQuantity() {
 }
 
 void Calculator::SelectInputMode(int option_id) {
-    const bool metric = IsMetric(unit_);
     if (option_id == ids::kKnownVolumeMode) {
         part_.knownVolume = true;
         part_.knownWeight = false;
         SetUpShape(SetUp::kKnownValue);
-        window_.SetText(ids::kKnownCaption, metric ? "VOLUME (CC)" : "VOLUME (CI)");
+        WriteKnownCaption();
         window_.GiveFocus(ids::kKnownValue);
     } else if (option_id == ids::kKnownWeightMode) {
         part_.knownVolume = false;
         part_.knownWeight = true;
         SetUpShape(SetUp::kKnownValue);
-        window_.SetText(ids::kKnownCaption, metric ? "WEIGHT (KG)" : "WEIGHT (LB)");
+        WriteKnownCaption();
         window_.GiveFocus(ids::kKnownValue);
     } else if (option_id == ids::kDefaultMode) {
         part_.knownVolume = part_.knownWeight = false;

@@ -81,6 +81,8 @@ class Calculator {
     void WriteKnownValue();
     void WriteResults();
     void ShowDensity();
+    std::string DensityText() const;
+    void WriteKnownCaption();
     void WriteUnitCaptions(bool start_up);
     void RedisplayInputs(int shape);
     int SelectedRow() const;

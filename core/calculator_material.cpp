@@ -3,7 +3,6 @@
 #include "core/calculator.h"
 #include "core/control_ids.h"
 #include "core/field_reader.h"
-#include "core/number_format.h"
 
 namespace tarvix {
 namespace {
@@ -92,7 +91,7 @@ void Calculator::UserDensityCommitted() {
         if (density > kMaxDensity) density = kMaxDensity;
         material_.density = density;
     }
-    density_text_ = FormatNumber(DensityForDisplay(material_.density, unit_), 5, false);
+    density_text_ = DensityText();
     window_.SetText(ids::kDensityEntry, density_text_);
     ComputeVolume();
 }

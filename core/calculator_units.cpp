@@ -70,8 +70,7 @@ void Calculator::WriteUnitCaptions(bool start_up) {
     window_.SetText(ids::kWeightCaption, c.weight);
     window_.SetText(ids::kTotalCaption, c.weight);
     window_.SetText(ids::kDensityUnit, c.density);
-    const std::string density =
-        FormatNumber(DensityForDisplay(material_.density, unit_), kDensityDecimals, false);
+    const std::string density = DensityText();
     window_.SetText(ids::kDensityDisplay, density);
     if (!start_up) {
         density_text_ = density;
@@ -84,9 +83,18 @@ void Calculator::WriteUnitCaptions(bool start_up) {
     window_.SetText(ids::kAssemblyVolumeLabel, c.assemblyVolume);
 }
 
+// The known-value field is captioned like the volume or weight result it stands for.
+void Calculator::WriteKnownCaption() {
+    const UnitCaptions& c = CaptionsFor(unit_);
+    window_.SetText(ids::kKnownCaption, part_.knownVolume ? c.volume : c.weight);
+}
+
+std::string Calculator::DensityText() const {
+    return FormatNumber(DensityForDisplay(material_.density, unit_), kDensityDecimals, false);
+}
+
 void Calculator::ShowDensity() {
-    window_.SetText(ids::kDensityDisplay, FormatNumber(DensityForDisplay(material_.density, unit_),
-                                                       kDensityDecimals, false));
+    window_.SetText(ids::kDensityDisplay, DensityText());
 }
 
 void Calculator::SelectInputUnit(int option_id) {
@@ -115,12 +123,7 @@ void Calculator::RedisplayInUnits() {
     WriteUnitCaptions(false);
     if (listener_) listener_->Redisplay(unit_, decimals_);
     if (part_.knownVolume || part_.knownWeight) {
-        const bool metric = IsMetric(unit_);
-        if (part_.knownVolume) {
-            window_.SetText(ids::kKnownCaption, metric ? "VOLUME (CC)" : "VOLUME (CI)");
-        } else {
-            window_.SetText(ids::kKnownCaption, metric ? "WEIGHT (KG)" : "WEIGHT (LB)");
-        }
+        WriteKnownCaption();
         WriteKnownValue();
     }
     if (shape != 0) RedisplayInputs(shape);

@@ -7,7 +7,6 @@ std::unique_ptr<TopLevelWindow> HeadlessDesktop::OpenWindow(int left, int top, i
     auto window = std::make_unique<HeadlessWindow>();
     window->MoveWindow(left, top, width, height);
     window->SetWindowText(title);
-    windows_.push_back(window.get());
     return window;
 }
 

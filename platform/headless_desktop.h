@@ -41,8 +41,6 @@ class HeadlessDesktop : public Desktop {
     // What happened.
     const std::vector<Message>& Messages() const { return messages_; }
     const std::vector<std::string>& Opened() const { return opened_; }
-    // The windows opened so far, in order; they stay owned by whoever opened them.
-    const std::vector<HeadlessWindow*>& Windows() const { return windows_; }
 
   private:
     ScreenSize screen_{1024, 768};
@@ -52,7 +50,6 @@ class HeadlessDesktop : public Desktop {
     std::string save_path_;
     std::vector<Message> messages_;
     std::vector<std::string> opened_;
-    std::vector<HeadlessWindow*> windows_;
 };
 
 }  // namespace tarvix
