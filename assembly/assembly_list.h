@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+
+#include "assembly/assembly_item.h"
+
+namespace tarvix {
+
+// The assembly: at most kCapacity items in the order they were added, with signed totals that
+// every operation keeps up to date as it goes (never re-summed from the items).
+struct AssemblyList {
+    static constexpr int kCapacity = 50;
+
+    std::array<AssemblyItem, kCapacity> items{};
+    int lastIndex = -1;  // -1 while empty
+    int currentIndex = 0;
+    double totalWeight = 0.0;
+    double totalVolume = 0.0;
+
+    int Count() const { return lastIndex + 1; }
+    bool Empty() const { return lastIndex < 0; }
+    bool Full() const { return Count() >= kCapacity; }
+};
+
+}  // namespace tarvix
