@@ -177,7 +177,7 @@ class Driver {
         }
         window_.GiveFocus(field);
         window_.Deliver(Event{Event::Kind::kControl, field, Notification::kFocusGained});
-        window_.SetText(field, text);
+        window_.Type(field, text);
         desktop_.PressEnter();
         window_.Deliver(Event{Event::Kind::kTimer, kMainTimer, Notification::kClicked});
     }

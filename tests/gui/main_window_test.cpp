@@ -296,6 +296,25 @@ TEST_F(QtMainWindowTest, AClickAfterTypingStillActs) {
     EXPECT_EQ(Show({kMaterialList, kInput[0]}), "STEEL|1.000");
 }
 
+// Typing over a field with exactly the text it shows still gives the value typed: .9996 shows as
+// 1.000, and 1.000 typed over it is 1.
+TEST_F(QtMainWindowTest, RetypingTheShownTextCommitsIt) {
+    Start();
+    Play({{kEnter, kInput[0], ".9996", kInput[0], "1.000"},
+          {kEnter, kInput[1], "12", kVolume, "9.417"},
+          {kClick, kInput[0]},
+          {kEnter, kInput[0], "1.000", kVolume, "9.425"},
+          {kEnter, kInput[0], "10"},
+          {kClick, kInput[1]},
+          {kEnter, kInput[1], "300"},
+          {kClick, kFamilyUser},
+          {kEnter, kDensityEntry, "1/3", kWeight, "7,853.982"},
+          {kEnter, kDensityEntry, ".33333", kWeight, "7,853.903"},
+          {kClick, kKnownWeightMode},
+          {kEnter, kKnownValue, "1.0004", kVolume, "3.001"},
+          {kEnter, kKnownValue, "1.000", kVolume, "3.000"}});
+}
+
 TEST_F(QtMainWindowTest, MarkersShowWhichInputsAreOpenAndCommitTheirFields) {
     Start();
     EXPECT_EQ(Look(kMarkers), "GRRRRR");

@@ -31,7 +31,7 @@ class MainWindowTest : public ::testing::Test {
         Win().Deliver(Event{Event::Kind::kControl, id, code});
     }
     void Set(int id, const std::string& text, Notification code = Notification::kClicked) {
-        Win().SetText(id, text);
+        Win().Type(id, text);
         Send(id, code);
     }
     void Tick(bool enter) {
