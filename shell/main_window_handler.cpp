@@ -114,7 +114,7 @@ void MainWindowHandler::OpenGuide() {
     if (desktop_.ShellOpen(path)) return;
     // Without a program to show it, the user can still open the guide by hand.
     desktop_.ShowMessage(&window_,
-                         "No program was found to show the guide. The guide is the file\n" + path,
+                         "No program was found to show the guide.\nThe guide is the file " + path,
                          "Info", MessageButtons::kOk, MessageIcon::kExclamation);
 }
 
