@@ -95,7 +95,6 @@ void Calculator::SetUpShape(SetUp kind) {
     window_.SetText(ids::kVolume, kBlank);
     window_.SetText(ids::kKnownValue, kBlank);
     window_.SetColours(ids::kKnownValue, colour::kBlack, colour::kInputBackground);
-    known_text_.clear();
     ColourMarker(ids::kInputMarker[0], colour::kGreen);
     for (int k = 2; k <= 6; ++k)
         ColourMarker(ids::kInputMarker[k - 1], colour::kRed);
@@ -175,13 +174,14 @@ void Calculator::CommitDimension(int k) {
         part_.defined[3] = false;
         return;
     }
-    const Evaluation typed = ReadField(InputId(k), input_text_[k - 1]);
+    const bool keep = KeepsStoredValue(InputId(k));
+    const Evaluation typed = ReadField(InputId(k));
     if (!typed.Ok()) {
         ClearResults();
         part_.defined[k - 1] = false;
         return;
     }
-    if (!ShowsWritten(InputId(k), input_text_[k - 1])) part_[dim] = ToInches(typed.value, unit_);
+    if (!keep) part_[dim] = ToInches(typed.value, unit_);
     ApplyLimits(part_, k);
     part_.defined[k - 1] = true;
     AdvanceInputs(k);
@@ -262,7 +262,8 @@ void Calculator::SectionRowChosen() {
 }
 
 void Calculator::CommitQuantity() {
-    const Evaluation typed = ReadField(ids::kQuantity, "");
+    const Evaluation typed = EvaluateInputField(window_, ids::kQuantity);
+    last_error_ = typed.error;
     if (!typed.Ok()) return;
     // Limit before converting, so no typed value can overflow the integer.
     double q = typed.value;
@@ -356,11 +357,10 @@ void Calculator::CommitKnownValue() {
 
 // Reads the known-value field into `stored` (internal units). False when the field holds an error.
 bool Calculator::TakeKnownValue(double& stored, double typed_to_internal(double, Unit)) {
-    Evaluation typed = ReadField(ids::kKnownValue, known_text_);
+    const bool keep = KeepsStoredValue(ids::kKnownValue);
+    Evaluation typed = ReadField(ids::kKnownValue);
     if (typed.Ok()) {
-        const double value = ShowsWritten(ids::kKnownValue, known_text_)
-                                 ? stored
-                                 : typed_to_internal(typed.value, unit_);
+        const double value = keep ? stored : typed_to_internal(typed.value, unit_);
         // A known value so large that the results could overflow is refused like any typo.
         if (!(std::fabs(value) <= kMaxKnownValue)) {
             typed.error = last_error_ = EvalError::kOutOfRange;
@@ -393,24 +393,27 @@ void Calculator::CommitKnownWeight() {
 void Calculator::WriteKnownValue() {
     const double shown = part_.knownWeight ? WeightForDisplay(part_.weight, unit_)
                                            : VolumeForDisplay(part_.volume, unit_);
-    known_text_ = FormatNumber(shown, decimals_, true);
-    window_.SetText(ids::kKnownValue, known_text_);
+    window_.SetText(ids::kKnownValue, FormatNumber(shown, decimals_, true));
 }
 
 void Calculator::SetInputText(int k, const std::string& text) {
-    input_text_[k - 1] = text;
     window_.SetText(InputId(k), text);
 }
 
-bool Calculator::ShowsWritten(int id, const std::string& written) const {
-    return !written.empty() && written != kBlank && window_.GetText(id) == written;
+// A field that holds a value the program wrote, untouched by the user since, shows the stored
+// value rounded (and the known value grouped): committing it keeps the stored value, so that Enter
+// held down or a focus change never rounds a typed 1/3 to .333. Any edit, even retyping the same
+// characters, makes the commit read the text.
+bool Calculator::KeepsStoredValue(int id) const {
+    if (window_.IsEdited(id)) return false;
+    const std::string text = window_.GetText(id);
+    return !text.empty() && text != kBlank;
 }
 
-// Reads a typed field. A field that still shows what the program wrote into it is taken as it
-// stands (the caller keeps its stored value) instead of being read back from the rounded text.
-Evaluation Calculator::ReadField(int id, const std::string& written) {
+// Reads a typed field, or takes it as it stands where it keeps its stored value.
+Evaluation Calculator::ReadField(int id) {
     Evaluation result;
-    if (ShowsWritten(id, written)) {
+    if (KeepsStoredValue(id)) {
         window_.SetColours(id, colour::kBlack, colour::kInputBackground);
     } else {
         result = EvaluateInputField(window_, id);

@@ -89,8 +89,8 @@ class Calculator {
     int OptionShape() const;
     std::string Dimension(double inches) const;
     void SetInputText(int k, const std::string& text);
-    bool ShowsWritten(int id, const std::string& written) const;
-    Evaluation ReadField(int id, const std::string& written);
+    bool KeepsStoredValue(int id) const;
+    Evaluation ReadField(int id);
 
     // Known volumes (in3) and weights (lb) beyond this would overflow the results.
     static constexpr double kMaxKnownValue = 1e15;
@@ -102,12 +102,6 @@ class Calculator {
     Unit unit_ = Unit::kInches;
     int decimals_ = 3;
     EvalError last_error_ = EvalError::kNone;
-    // What the program last wrote into each typed field. Committing a field that still shows it
-    // keeps the stored value: reading back the rounded (and, for the known value, grouped) text
-    // would lose the precision the user typed.
-    std::array<std::string, 6> input_text_;
-    std::string density_text_;
-    std::string known_text_;
 };
 
 }  // namespace tarvix

@@ -58,7 +58,6 @@ void Calculator::FamilySwitch(int option_id) {
         window_.MoveControl(ids::kDensityDisplay, kParkLeft, kParkTop, 0, 0);
         window_.SetText(ids::kWeight, " ");
         window_.SetText(ids::kTotal, " ");
-        density_text_.clear();
         window_.SetText(ids::kDensityEntry, " ");
         ColourMarker(ids::kDensityIndicator, colour::kGreen);
         window_.GiveFocus(ids::kDensityEntry);
@@ -80,19 +79,19 @@ void Calculator::MaterialChosen() {
 }
 
 void Calculator::UserDensityCommitted() {
-    const Evaluation typed = ReadField(ids::kDensityEntry, density_text_);
+    const bool keep = KeepsStoredValue(ids::kDensityEntry);
+    const Evaluation typed = ReadField(ids::kDensityEntry);
     if (!typed.Ok()) {
         ClearResults();
         return;
     }
-    if (!ShowsWritten(ids::kDensityEntry, density_text_)) {
+    if (!keep) {
         double density = DensityToInternal(typed.value, unit_);
         if (density <= 0) density = kMinDensity;
         if (density > kMaxDensity) density = kMaxDensity;
         material_.density = density;
     }
-    density_text_ = DensityText();
-    window_.SetText(ids::kDensityEntry, density_text_);
+    window_.SetText(ids::kDensityEntry, DensityText());
     ComputeVolume();
 }
 

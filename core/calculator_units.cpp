@@ -72,10 +72,7 @@ void Calculator::WriteUnitCaptions(bool start_up) {
     window_.SetText(ids::kDensityUnit, c.density);
     const std::string density = DensityText();
     window_.SetText(ids::kDensityDisplay, density);
-    if (!start_up) {
-        density_text_ = density;
-        window_.SetText(ids::kDensityEntry, density);
-    }
+    if (!start_up) window_.SetText(ids::kDensityEntry, density);
     window_.SetText(ids::kItemVolumeLabel, c.itemVolume);
     window_.SetText(ids::kItemWeightLabel, c.itemWeight);
     window_.SetText(ids::kGroupWeightLabel, c.groupWeight);

@@ -78,8 +78,9 @@ class Desktop {
     // Modal; returns the chosen path, or an empty text when cancelled.
     virtual std::string SaveDialog(TopLevelWindow* owner, std::string_view title,
                                    std::string_view filter, std::string_view default_extension) = 0;
-    // Hands a document to the desktop's default handler; failures are not reported.
-    virtual void ShellOpen(std::string_view path) = 0;
+    // Hands a document to the desktop's default handler. False when no handler could be started
+    // (none installed); whether the handler then finds the document is not known here.
+    virtual bool ShellOpen(std::string_view path) = 0;
     // The directory of the running program, ending in a path separator.
     virtual std::string ProgramDirectory() const = 0;
 

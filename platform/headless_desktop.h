@@ -27,7 +27,10 @@ class HeadlessDesktop : public Desktop {
                               MessageButtons buttons, MessageIcon icon) override;
     std::string SaveDialog(TopLevelWindow* owner, std::string_view title, std::string_view filter,
                            std::string_view default_extension) override;
-    void ShellOpen(std::string_view path) override { opened_.emplace_back(path); }
+    bool ShellOpen(std::string_view path) override {
+        opened_.emplace_back(path);
+        return shell_opens_;
+    }
     std::string ProgramDirectory() const override { return directory_; }
     void WaitAndDispatch() override {}
 
@@ -35,6 +38,8 @@ class HeadlessDesktop : public Desktop {
     void SetScreen(ScreenSize size) { screen_ = size; }
     void SetProgramDirectory(std::string directory) { directory_ = std::move(directory); }
     void PressEnter() { enter_ = true; }
+    // Whether the desktop has a handler for the documents handed to it.
+    void SetShellOpens(bool opens) { shell_opens_ = opens; }
     void AnswerMessages(MessageResult answer) { answer_ = answer; }
     void AnswerSaveDialog(std::string path) { save_path_ = std::move(path); }
 
@@ -46,6 +51,7 @@ class HeadlessDesktop : public Desktop {
     ScreenSize screen_{1024, 768};
     std::string directory_ = "./";
     bool enter_ = false;
+    bool shell_opens_ = true;
     MessageResult answer_ = MessageResult::kOk;
     std::string save_path_;
     std::vector<Message> messages_;

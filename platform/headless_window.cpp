@@ -43,12 +43,27 @@ const HeadlessWindow::Control* HeadlessWindow::Find(int id) const {
 }
 
 void HeadlessWindow::SetText(int id, std::string_view text) {
-    if (Control* c = Lookup(id)) c->text = std::string(text);
+    if (Control* c = Lookup(id)) {
+        c->text = std::string(text);
+        c->edited = false;
+    }
+}
+
+void HeadlessWindow::Type(int id, std::string_view text) {
+    if (Control* c = Lookup(id)) {
+        c->text = std::string(text);
+        c->edited = true;
+    }
 }
 
 std::string HeadlessWindow::GetText(int id) const {
     const Control* c = Find(id);
     return c ? c->text : std::string();
+}
+
+bool HeadlessWindow::IsEdited(int id) const {
+    const Control* c = Find(id);
+    return c && c->edited;
 }
 
 void HeadlessWindow::SetColours(int id, Rgb text, Rgb background) {

@@ -22,6 +22,7 @@ class HeadlessWindow : public TopLevelWindow {
         Rgb textColour;
         Rgb background;
         FontSpec font;
+        bool edited = false;  // by the user, since the program last wrote the text
         bool enabled = true;
         bool checked = false;
         std::vector<std::string> entries;
@@ -32,6 +33,7 @@ class HeadlessWindow : public TopLevelWindow {
     void CreateControl(const ControlSpec& def) override;
     void SetText(int id, std::string_view text) override;
     std::string GetText(int id) const override;
+    bool IsEdited(int id) const override;
     void SetColours(int id, Rgb text, Rgb background) override;
     void SetFont(int id, const FontSpec& font) override;
     void Enable(int id, bool enabled) override;
@@ -57,6 +59,8 @@ class HeadlessWindow : public TopLevelWindow {
     void StartTimer(int timer_id, int period_ms) override { timers_[timer_id] = period_ms; }
     void StopTimer(int timer_id) override { timers_.erase(timer_id); }
 
+    // The user's typing: replaces the field's text, which then counts as edited.
+    void Type(int id, std::string_view text);
     // Hands an event to the window's sink, as the window system would.
     void Deliver(const Event& event);
 

@@ -71,6 +71,10 @@ class Window {
 
     virtual void SetText(int id, std::string_view text) = 0;
     virtual std::string GetText(int id) const = 0;
+    // Edit fields: whether the user has changed the text since the program last wrote it with
+    // SetText. Any edit counts (typing, deleting, pasting), even one that ends with the same
+    // characters as before.
+    virtual bool IsEdited(int id) const = 0;
     virtual void SetColours(int id, Rgb text, Rgb background) = 0;
     virtual void SetFont(int id, const FontSpec& font) = 0;
     virtual void Enable(int id, bool enabled) = 0;

@@ -48,8 +48,9 @@ Usage:
               the input after the one last committed (input 1 first; the length for the
               structural shapes; the known-value field for volume and weight).
       Exit status: 0 when the results show values; 2 when they stay blank (the part is not fully
-      defined) or a typed value was refused (its error then goes to standard error as
-      inputK: TEXT, quantity: TEXT, density: TEXT or known: TEXT); 1 for a usage error.
+      defined: standard error names the inputs missing) or a typed value was refused (its error
+      then goes to standard error as inputK: TEXT, quantity: TEXT, density: TEXT or known: TEXT;
+      values for inputs that a refused one leaves closed are not typed); 1 for a usage error.
 
   tarvix-calc materials
       Lists the material catalogue: family, index, name, density in lb/in3 (tab-separated).
@@ -109,7 +110,7 @@ int Format(const std::vector<std::string>& args, std::ostream& out, std::ostream
     char* end = nullptr;
     const double value = std::strtod(begin, &end);
     if (end == begin || *end != '\0' || !std::isfinite(value)) {
-        return Usage(err, "'" + rest[0] + "' is not a finite number");
+        return Usage(err, Echoed(rest[0]) + " is not a finite number");
     }
     int decimals = 0;
     const auto [ptr, ec] =
@@ -173,6 +174,16 @@ std::string ShortestDecimal(double value) {
     return ec == std::errc() ? std::string(buffer, ptr) : std::string();
 }
 
+std::string Echoed(std::string_view text) {
+    constexpr std::size_t kLongest = 60;
+    if (text.size() <= kLongest) return "'" + std::string(text) + "'";
+    // Cut before a character, never inside one.
+    std::size_t cut = kLongest - 3;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return "'" + std::string(text.substr(0, cut)) + "...'";
+}
+
 std::string Lower(std::string text) {
     for (char& c : text)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -184,16 +195,20 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return Usage(err, "a command is needed: eval, format, weigh, materials, sections");
     const std::string& command = args[0];
     if (command == "--help" || command == "-h" || command == "help") {
+        if (args.size() > 1) return Usage(err, command + " takes no arguments");
         out << kHelp;
         return 0;
     }
     if (command == "eval") return Eval(args, out, err);
     if (command == "format") return Format(args, out, err);
     if (command == "weigh") return RunWeigh({args.begin() + 1, args.end()}, out, err);
-    if (command == "materials") return Materials(out);
+    if (command == "materials") {
+        if (args.size() > 1) return Usage(err, "materials takes no arguments");
+        return Materials(out);
+    }
     if (command == "sections") return Sections(args, out, err);
-    return Usage(err, "unknown command '" + command +
-                          "'; the commands are eval, format, weigh, materials, sections");
+    return Usage(err, "unknown command " + Echoed(command) +
+                          "; the commands are eval, format, weigh, materials, sections");
 }
 
 }  // namespace tarvix

@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvix {
@@ -17,5 +18,7 @@ int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostre
 // Text helpers shared by the sub-commands.
 std::string ShortestDecimal(double value);
 std::string Lower(std::string text);
+// An argument as error messages echo it: in quotes, and cut short when it is long.
+std::string Echoed(std::string_view text);
 
 }  // namespace tarvix

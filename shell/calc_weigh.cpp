@@ -73,7 +73,7 @@ bool ParseShape(const std::string& text, WeighRequest& request) {
 std::string ParseRequest(const std::vector<std::string>& args, WeighRequest& request) {
     if (args.empty()) return "a SHAPE is needed; the shapes are:\n" + ShapeChoices();
     if (!ParseShape(args[0], request)) {
-        return "unknown shape '" + args[0] + "'; the shapes are:\n" + ShapeChoices();
+        return "unknown shape " + Echoed(args[0]) + "; the shapes are:\n" + ShapeChoices();
     }
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -89,17 +89,18 @@ std::string ParseRequest(const std::vector<std::string>& args, WeighRequest& req
         } else if (i + 1 < args.size()) {
             value = args[++i];
         } else {
-            return "option " + arg + " needs a value";
+            return "option " + Echoed(arg) + " needs a value";
         }
         if (option == "--units") {
             request.units = Lower(value);
             if (request.units != "inches" && request.units != "feet" &&
                 request.units != "millimeters" && request.units != "meters") {
-                return "unknown unit '" + value + "'; the units are " + std::string(kUnitChoices);
+                return "unknown unit " + Echoed(value) + "; the units are " +
+                       std::string(kUnitChoices);
             }
         } else if (option == "--decimals") {
             if (value != "1" && value != "2" && value != "3") {
-                return "decimals must be 1, 2 or 3, not '" + value + "'";
+                return "decimals must be 1, 2 or 3, not " + Echoed(value);
             }
             request.decimals = value;
         } else if (option == "--material") {
@@ -110,11 +111,11 @@ std::string ParseRequest(const std::vector<std::string>& args, WeighRequest& req
             request.quantity = value;
         } else if (option == "--row") {
             int row = 0;
-            if (!ParseInt(value, row)) return "--row needs a whole number, not '" + value + "'";
+            if (!ParseInt(value, row)) return "--row needs a whole number, not " + Echoed(value);
             request.row = row;
         } else {
-            return "unknown option '" + option +
-                   "'; the options are --units, --decimals, --material, --density, --quantity, "
+            return "unknown option " + Echoed(option) +
+                   "; the options are --units, --decimals, --material, --density, --quantity, "
                    "--row";
         }
     }
@@ -154,6 +155,28 @@ std::string MaterialChoices() {
     return list;
 }
 
+// "input 2 (length) is missing", or the like for every input the shape needs and lacks.
+std::string MissingInputs(const Calculator& calc, int shape) {
+    const ShapeInfo& info = Shape(shape);
+    std::vector<std::string> missing;
+    for (int k = 1; k <= info.requiredInputs; ++k) {
+        if (calc.Part().defined[static_cast<std::size_t>(k - 1)]) continue;
+        const InputSpec& input = info.inputs[k - 1];
+        std::string caption = std::string(input.upper);
+        caption += (caption.empty() ? "" : " ") + std::string(input.lower);
+        missing.push_back("input " + std::to_string(k) + " (" + Lower(caption) + ")");
+    }
+    if (missing.empty()) return "no result";
+    std::string list = missing.front();
+    for (std::size_t i = 1; i < missing.size(); ++i)
+        list += (i + 1 == missing.size() ? " and " : ", ") + missing[i];
+    return list + (missing.size() == 1 ? " is missing" : " are missing");
+}
+
+std::string MissingKnownValue(const Calculator& calc) {
+    return calc.Part().knownWeight ? "the known weight is missing" : "the known volume is missing";
+}
+
 // Drives the main window as a user would, through the same event handler the window uses.
 class Driver {
   public:
@@ -177,7 +200,7 @@ class Driver {
         }
         window_.GiveFocus(field);
         window_.Deliver(Event{Event::Kind::kControl, field, Notification::kFocusGained});
-        window_.SetText(field, text);
+        window_.Type(field, text);
         desktop_.PressEnter();
         window_.Deliver(Event{Event::Kind::kTimer, kMainTimer, Notification::kClicked});
     }
@@ -196,8 +219,8 @@ int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     int family_option = 0, material_index = 0;
     if (request.material && !FindMaterial(*request.material, family_option, material_index)) {
-        return Usage(err, "unknown material '" + *request.material + "'; the materials are:\n" +
-                              MaterialChoices());
+        return Usage(err, "unknown material " + Echoed(*request.material) +
+                              "; the materials are:\n" + MaterialChoices());
     }
 
     HeadlessDesktop desktop;
@@ -224,10 +247,12 @@ int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostre
     // A refused value leaves the window computing with what it had before (the catalogue
     // density, quantity 1): a script must not take that for an answer.
     bool refused = false;
+    std::string refused_input;  // the first input whose value was refused
     auto report = [&](const std::string& field) {
         if (calc.LastCommitError() == EvalError::kNone) return;
         err << field << ": " << ErrorText(calc.LastCommitError()) << "\n";
         refused = true;
+        if (refused_input.empty() && field.rfind("input", 0) == 0) refused_input = field;
     };
     if (request.material) {
         user.Click(family_option);
@@ -258,13 +283,19 @@ int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostre
             text = commit.substr(2);
         }
         if (k > 6 || k > input_count) {
-            return Usage(err, "there is no input " + std::to_string(k) + " to take '" + text +
-                                  "': this shape takes " + std::to_string(input_count) +
-                                  " input(s)");
+            return Usage(err, "there is no input " + std::to_string(k) + " to take " +
+                                  Echoed(text) + ": this shape takes " +
+                                  std::to_string(input_count) + " input(s)");
         }
         if (!window.IsEnabled(ids::kInput[k - 1])) {
-            return Usage(err, "input " + std::to_string(k) +
-                                  " is not open for typing yet; commit the inputs before it first");
+            if (refused_input.empty()) {
+                return Usage(err, "input " + std::to_string(k) +
+                                      " is not open for typing yet; commit the inputs before it "
+                                      "first");
+            }
+            // Still closed because an earlier value was refused: that refusal is the failure.
+            err << "input" << k << ": not typed, as " << refused_input << " was refused\n";
+            break;
         }
         user.Type(ids::kInput[k - 1], text);
         report("input" + std::to_string(k));
@@ -285,7 +316,12 @@ int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostre
             out << "input" << k << "=" << window.GetText(ids::kInput[k - 1]) << "\n";
         }
     }
-    return refused || window.GetText(ids::kVolume) == " " ? 2 : 0;
+    const bool blank = window.GetText(ids::kVolume) == " ";
+    if (blank && !refused) {
+        err << "not fully defined: "
+            << (known_mode ? MissingKnownValue(calc) : MissingInputs(calc, request.shape)) << "\n";
+    }
+    return refused || blank ? 2 : 0;
 }
 
 }  // namespace tarvix

@@ -1,6 +1,7 @@
 #include "shell/main_window_handler.h"
 
 #include <cmath>
+#include <string>
 
 #include "core/control_ids.h"
 #include "core/shape_catalogue.h"
@@ -104,8 +105,17 @@ void MainWindowHandler::OnControl(int id, Notification code) {
     } else if (id == ids::kClose) {
         running_ = false;
     } else if (id == ids::kGuide) {
-        desktop_.ShellOpen(desktop_.ProgramDirectory() + kHelpPage);
+        OpenGuide();
     }
+}
+
+void MainWindowHandler::OpenGuide() {
+    const std::string path = desktop_.ProgramDirectory() + kHelpPage;
+    if (desktop_.ShellOpen(path)) return;
+    // Without a program to show it, the user can still open the guide by hand.
+    desktop_.ShowMessage(&window_,
+                         "No program was found to show the guide.\nThe guide is the file " + path,
+                         "Info", MessageButtons::kOk, MessageIcon::kExclamation);
 }
 
 void MainWindowHandler::ResizeForTracker() {

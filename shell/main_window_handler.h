@@ -31,6 +31,7 @@ class MainWindowHandler : public EventSink {
     void OnControl(int id, Notification code);
     void Commit(int field);
     void ResizeForTracker();
+    void OpenGuide();
 
     Desktop& desktop_;
     TopLevelWindow& window_;

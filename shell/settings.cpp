@@ -64,13 +64,24 @@ Settings Effective(const Settings& read) {
     return s;
 }
 
-Settings LoadSettings(const std::string& directory) {
-    const std::string path = directory + std::string(kSettingsFileName);
+LoadedSettings ReadOrCreateSettings(const std::string& path) {
     std::string bytes;
-    if (ReadFileBytes(path, bytes)) return Effective(ParseSettings(bytes));
+    switch (ReadSmallFile(path, kSettingsReadLimit, bytes)) {
+        case FileRead::kRead:
+            return {Effective(ParseSettings(bytes)), SettingsSource::kRead};
+        case FileRead::kUnreadable:
+            // The user's own settings may be in there: never overwrite them.
+            return {Defaults(), SettingsSource::kUnreadable};
+        case FileRead::kMissing:
+            break;
+    }
     const Settings defaults = Defaults();
-    WriteLines(path, {defaults.lines.begin(), defaults.lines.end()});
-    return defaults;
+    const bool created = WriteLines(path, {defaults.lines.begin(), defaults.lines.end()});
+    return {defaults, created ? SettingsSource::kCreated : SettingsSource::kNotCreated};
+}
+
+Settings LoadSettings(const std::string& directory) {
+    return ReadOrCreateSettings(directory + std::string(kSettingsFileName)).settings;
 }
 
 bool TrackerOn(const Settings& settings) {

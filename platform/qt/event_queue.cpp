@@ -13,6 +13,10 @@ bool SameTick(const Event& a, const Event& b) {
 
 }  // namespace
 
+// The events held back by a press go out once its release has been handled in full, the control's
+// click included, which is queued behind them.
+EventQueue::EventQueue() : press_watch_([this] { Schedule(); }) {}
+
 void EventQueue::Post(EventTarget* target, const Event& event) {
     const bool tick_waiting = std::any_of(entries_.begin(), entries_.end(), [&](const Entry& e) {
         return e.target == target && SameTick(e.event, event);
@@ -39,7 +43,7 @@ void EventQueue::Schedule() {
 }
 
 void EventQueue::DeliverPending() {
-    if (delivering_) return;
+    if (delivering_ || press_watch_.Holding()) return;
     delivering_ = true;
     struct Reset {
         bool& flag;

@@ -5,6 +5,7 @@
 #include <deque>
 
 #include "platform/desktop.h"
+#include "platform/qt/press_watch.h"
 
 namespace tarvix {
 
@@ -21,10 +22,12 @@ class EventTarget {
 // loop. The toolkit reports many things synchronously, from inside the very call that caused them
 // (moving the focus, opening a message box); queueing keeps a handler from being entered again
 // while it runs. An event that arrives while a handler runs, for instance a timer tick while a
-// message box is open, waits until that handler has returned.
+// message box is open, waits until that handler has returned. While a control is pressed nothing
+// is delivered: the events wait for the release, so that the program's answer to them (which may
+// move the focus) cannot cancel the press, and the control acts as if they had come before it.
 class EventQueue {
   public:
-    EventQueue() = default;
+    EventQueue();
     EventQueue(const EventQueue&) = delete;
     EventQueue& operator=(const EventQueue&) = delete;
 
@@ -45,6 +48,7 @@ class EventQueue {
     void Schedule();
 
     QObject context_;  // owner of the scheduled delivery; pending calls die with it
+    PressWatch press_watch_;
     std::deque<Entry> entries_;
     bool delivering_ = false;
     bool scheduled_ = false;

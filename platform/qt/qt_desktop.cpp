@@ -94,8 +94,8 @@ std::string QtDesktop::SaveDialog(TopLevelWindow* owner, std::string_view title,
     return files.isEmpty() ? std::string() : files.front().toStdString();
 }
 
-void QtDesktop::ShellOpen(std::string_view path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(path)));
+bool QtDesktop::ShellOpen(std::string_view path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(path)));
 }
 
 std::string QtDesktop::ProgramDirectory() const {

@@ -27,7 +27,7 @@ class QtDesktop final : public Desktop {
                               MessageButtons buttons, MessageIcon icon) override;
     std::string SaveDialog(TopLevelWindow* owner, std::string_view title, std::string_view filter,
                            std::string_view default_extension) override;
-    void ShellOpen(std::string_view path) override;
+    bool ShellOpen(std::string_view path) override;
     std::string ProgramDirectory() const override;
     void WaitAndDispatch() override;
 

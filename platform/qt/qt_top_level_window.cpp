@@ -178,6 +178,10 @@ QWidget* QtTopLevelWindow::MakeWidget(const ControlSpec& def) {
             field->on_focus_change = [this, id](bool gained, Qt::FocusReason reason) {
                 OnFieldFocus(id, gained, reason);
             };
+            // Reported for the user's edits only, never for the program's setText.
+            QObject::connect(field, &QLineEdit::textEdited, field, [this, id] {
+                if (Control* control = Find(id)) control->edited = true;
+            });
             return field;
         }
         case ControlKind::kList: {
@@ -226,6 +230,7 @@ void QtTopLevelWindow::SetText(int id, std::string_view text) {
     Control* control = Find(id);
     if (!control) return;
     control->text = std::string(text);
+    control->edited = false;
     const QString value = ToQString(text);
     QWidget* widget = control->widget;
     if (IsEditField(control->kind)) {
@@ -266,6 +271,11 @@ std::string QtTopLevelWindow::GetText(int id) const {
             break;
     }
     return control->text;
+}
+
+bool QtTopLevelWindow::IsEdited(int id) const {
+    const Control* control = Find(id);
+    return control && control->edited;
 }
 
 void QtTopLevelWindow::SetColours(int id, Rgb text, Rgb background) {

@@ -30,6 +30,7 @@ class QtTopLevelWindow final : public TopLevelWindow, private EventTarget {
     void CreateControl(const ControlSpec& def) override;
     void SetText(int id, std::string_view text) override;
     std::string GetText(int id) const override;
+    bool IsEdited(int id) const override;
     void SetColours(int id, Rgb text, Rgb background) override;
     void SetFont(int id, const FontSpec& font) override;
     void Enable(int id, bool enabled) override;
@@ -65,6 +66,7 @@ class QtTopLevelWindow final : public TopLevelWindow, private EventTarget {
         ControlKind kind = ControlKind::kPanel;
         QWidget* widget = nullptr;  // owned by the frame
         std::string text;           // kept for the kinds that show none
+        bool edited = false;        // edit fields: by the user, since the program wrote the text
     };
 
     void Deliver(const Event& event) override;

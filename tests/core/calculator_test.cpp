@@ -78,7 +78,7 @@ class CalculatorTest : public ::testing::Test {
         Win().Deliver(Event{Event::Kind::kTimer, kMainTimer, Notification::kClicked});
     }
     void Type(int field, const std::string& text) {
-        Win().SetText(field, text);
+        Win().Type(field, text);
         Recommit(field);
     }
     void Input(int k, const std::string& text) { Type(ids::kInput[k - 1], text); }
@@ -303,6 +303,34 @@ TEST_F(CalculatorTest, UnchangedFieldKeepsTheStoredValue) {
     EXPECT_EQ(Calc().Part().volume, 1500.0);
 }
 
+// Typing over a field makes its commit read the text, even when the user types exactly what the
+// field showed: 1.26 shown as 1.3 and retyped is 1.3.
+TEST_F(CalculatorTest, RetypedShownTextIsRead) {
+    // clang-format off
+    struct Case { int decimals, option; const char* dims; int field; const char* typed; int look;
+                  const char *before, *after; };
+    const Case cases[] = {
+        {1, ids::kRound, "1=1.26 2=12", ids::kInput[0], "", ids::kVolume, "1.3 15.0", "1.3 15.9"},
+        {3, ids::kRound, "1=.9996 2=12", ids::kInput[0], "", ids::kVolume, "1.000 9.417",
+         "1.000 9.425"},
+        {3, ids::kRound, "1=10 2=300", ids::kDensityEntry, "1/3", ids::kWeight,
+         ".33333 7,853.982", ".33333 7,853.903"},
+        {1, ids::kKnownWeightMode, "", ids::kKnownValue, "1.26", ids::kVolume, "1.3 12.9",
+         "1.3 13.3"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        Start(kInch, c.decimals);
+        Enter(c.option, c.dims);
+        if (c.field == ids::kDensityEntry) Click(ids::kFamilyUser);
+        if (*c.typed) Type(c.field, c.typed);
+        Recommit(c.field);  // untouched, the stored value stays
+        EXPECT_EQ(Text(c.field) + " " + Text(c.look), c.before) << c.dims << c.typed;
+        Type(c.field, Text(c.field));
+        EXPECT_EQ(Text(c.field) + " " + Text(c.look), c.after) << c.dims << c.typed;
+    }
+}
+
 // The quantity is rounded to a whole number and held to 1..10000 before it becomes an integer.
 TEST_F(CalculatorTest, Quantity) {
     Enter(ids::kRound, "1=1 2=12");
@@ -447,7 +475,7 @@ TEST_F(CalculatorTest, UnitCaptionsAtStartUpAndOnRedisplay) {
 TEST_F(CalculatorTest, UnitChangeRewritesStoredDimensionsOnly) {
     Start(kMm);
     Input(1, "25.4");
-    Win().SetText(ids::kInput[1], "5");  // typed, never committed
+    Win().Type(ids::kInput[1], "5");  // typed, never committed
     Click(ids::kInches);
     EXPECT_EQ(Results(), kBlankResults);  // no volume yet: the result fields stay blank
     EXPECT_EQ(Calc().Part()[kD], 1.0);

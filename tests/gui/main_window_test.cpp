@@ -37,10 +37,13 @@ const QColor kGreen(0, 136, 0), kRed(255, 0, 0), kBlack(0, 0, 0);
 struct TickCounter : EventSink {
     void HandleEvent(const Event& event) override {
         if (event.kind == Event::Kind::kTimer) ++ticks;
+        if (event.kind == Event::Kind::kControl && event.code == Notification::kClicked)
+            clicked.push_back(event.id);
         if (handler) handler->HandleEvent(event);
     }
     EventSink* handler = nullptr;
     int ticks = 0;
+    std::vector<int> clicked;  // the controls that reported a click, in order
 };
 
 // One step of the user, then what shows: the text of the control `look`, or with kResults volume,
@@ -107,6 +110,14 @@ class QtMainWindowTest : public ::testing::Test {
     void ClickControl(int id) {
         const QPoint at = Widget(id)->geometry().center() + QPoint(1, 1);
         QTest::mouseClick(Frame()->windowHandle(), Qt::LeftButton, {}, at);
+        Pump();
+    }
+    // A press held for a tenth of a second, as a person holds it, then the release.
+    void PressAndRelease(int id) {
+        const QPoint at = Widget(id)->geometry().center() + QPoint(1, 1);
+        QTest::mousePress(Frame()->windowHandle(), Qt::LeftButton, {}, at);
+        QTest::qWait(100);
+        QTest::mouseRelease(Frame()->windowHandle(), Qt::LeftButton, {}, at);
         Pump();
     }
     void Play(const std::vector<Step>& steps) {
@@ -243,6 +254,65 @@ TEST_F(QtMainWindowTest, LeavingAFieldWithTextCommitsIt) {
           {kClick, kQuantity},
           {kType, kQuantity, "2"},
           {kClick, kInput[1], "", kTotal, "1.838"}});
+}
+
+// A press held on a control while input 1 holds a typed value: the focus loss commits the value
+// and moves the focus on, and the control still acts on its click, as it would after Enter.
+TEST_F(QtMainWindowTest, AClickAfterTypingStillActs) {
+    // The control, then a field showing the click's effect on the committed 1 inch.
+    const std::tuple<int, int, std::string> cases[] = {
+        {kSphere, kLowerCaption[0], "DIAMETER"},
+        {kMillimeters, kInput[0], "25.400"},
+        {kDecimals1, kInput[0], "1.0"},
+        {kFamilyPlastic, kMaterialList, "LEXAN"},
+        {kKnownWeightMode, kKnownCaption, "WEIGHT (LB)"},
+        {kTrackerCheck, kInput[0], "1.000"},
+        {kClose, kInput[0], "1.000"},
+        {kInputMarker[0], kInput[0], "1.000"}};
+    for (const auto& [control, look, shown] : cases) {
+        Start();
+        Play({{kType, kInput[0], "1"}});
+        counter_.clicked.clear();
+        PressAndRelease(control);
+        EXPECT_EQ(counter_.clicked, std::vector<int>{control});
+        EXPECT_EQ(Text(look), shown) << control;
+        if (control == kTrackerCheck) {
+            EXPECT_EQ(Frame()->width(), 592);
+        } else if (control == kClose) {
+            EXPECT_FALSE(app_->Handler().Running());
+        } else if (control != kInputMarker[0]) {
+            EXPECT_TRUE(Checked(control)) << control;
+        }
+    }
+    // A list opens on the press and takes the entry then picked with the keys.
+    Start();
+    Play({{kType, kInput[0], "1"}});
+    PressAndRelease(kMaterialList);
+    QAbstractItemView* view = static_cast<QComboBox*>(Widget(kMaterialList))->view();
+    ASSERT_TRUE(view->isVisible());
+    QTest::keyClicks(view, "STEEL");
+    QTest::keyClick(view, Qt::Key_Return);
+    Pump();
+    EXPECT_EQ(Show({kMaterialList, kInput[0]}), "STEEL|1.000");
+}
+
+// Typing over a field with exactly the text it shows still gives the value typed: .9996 shows as
+// 1.000, and 1.000 typed over it is 1.
+TEST_F(QtMainWindowTest, RetypingTheShownTextCommitsIt) {
+    Start();
+    Play({{kEnter, kInput[0], ".9996", kInput[0], "1.000"},
+          {kEnter, kInput[1], "12", kVolume, "9.417"},
+          {kClick, kInput[0]},
+          {kEnter, kInput[0], "1.000", kVolume, "9.425"},
+          {kEnter, kInput[0], "10"},
+          {kClick, kInput[1]},
+          {kEnter, kInput[1], "300"},
+          {kClick, kFamilyUser},
+          {kEnter, kDensityEntry, "1/3", kWeight, "7,853.982"},
+          {kEnter, kDensityEntry, ".33333", kWeight, "7,853.903"},
+          {kClick, kKnownWeightMode},
+          {kEnter, kKnownValue, "1.0004", kVolume, "3.001"},
+          {kEnter, kKnownValue, "1.000", kVolume, "3.000"}});
 }
 
 TEST_F(QtMainWindowTest, MarkersShowWhichInputsAreOpenAndCommitTheirFields) {

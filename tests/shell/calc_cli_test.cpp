@@ -102,7 +102,18 @@ TEST(CalcCli, WeighArguments) {
         {{"weigh", "WEIGHT", "--material", "steel", "10"},
          "35.261;10.000;10.000;.28360;1;10.000", "", 0},
         // Blank results, and refused values even where the window still computes, exit with 2.
-        {{"weigh", "round", "1"}, " ; ; ;.09750;1;1.000; ", "", 2},
+        {{"weigh", "round", "1"}, " ; ; ;.09750;1;1.000; ",
+         "not fully defined: input 2 (length) is missing", 2},
+        {{"weigh", "round"}, " ; ; ;.09750;1; ; ", "input 1 (outside diameter) and input 2 (length) are", 2},
+        {{"weigh", "15", "1 1/2"}, " ; ; ;.09750;1;1.500; ", "input 2 (cap height) is missing", 2},
+        {{"weigh", "cone frustum", "2"}, " ; ; ;.09750;1;2.000; ; ",
+         "input 2 (top diameter) and input 3 (height) are missing", 2},
+        {{"weigh", "volume"}, " ; ; ;.09750;1; ", "the known volume is missing", 2},
+        // A refused value leaves the next input closed: the refusal is the failure, not the usage.
+        {{"weigh", "round", "10^400", "12"}, " ; ; ;.09750;1;10^400; ",
+         "input1: Number out of range\ninput2: not typed, as input1 was refused", 2},
+        {{"weigh", "round", "x", "1:1", "12"}, "9.425;.919;.919;.09750;1;1.000;12.000",
+         "input1: Syntax error", 2},
         {{"weigh", "round", "1", "12x"}, " ; ; ;.09750;1;1.000;12x", "input2: Syntax error", 2},
         {{"weigh", "round", "--density", "abc", "1", "12"},
          "9.425;.919;.919;.09750;1;1.000;12.000", "density: Syntax error", 2},
@@ -123,11 +134,38 @@ TEST(CalcCli, WeighArguments) {
         {{"weigh", "round", "--row", "0", "1"}, "", "i-beam only", 1},
         {{"weigh", "angle", "--row", "134", "12"}, "", "0 to 133", 1},
         {{"frobnicate"}, "", "weigh", 1},
+        {{"materials", "x", "y"}, "", "no arguments", 1},
+        {{"--help", "extra"}, "", "no arguments", 1},
         {{}, "", "eval", 1},
     };
     // clang-format on
     for (const Case& c : cases)
         Check(c, true);
+}
+
+// An argument echoed in a message is cut to 60 characters, however long it was.
+TEST(CalcCli, LongArgumentsAreEchoedShort) {
+    const std::string long_text(100000, 'x');
+    const std::string shown = std::string(50, 'x') + "...'";
+    const std::vector<std::string> commands[] = {
+        {long_text},
+        {"format", long_text, "3"},
+        {"weigh", long_text},
+        {"weigh", "round", "--units", long_text},
+        {"weigh", "round", "--material", long_text},
+        {"weigh", "round", "--" + long_text, "1"},
+        {"weigh", "round", "1", "12", long_text},
+    };
+    for (const auto& args : commands) {
+        std::ostringstream out, err;
+        EXPECT_EQ(RunCalc(args, out, err), 1);
+        EXPECT_NE(err.str().find(shown), std::string::npos) << err.str().substr(0, 200);
+        EXPECT_EQ(err.str().find(std::string(58, 'x')), std::string::npos);
+    }
+    // A character is never cut in two.
+    std::ostringstream out, err;
+    RunCalc({"weigh", std::string(56, 'x') + "\xC3\xA9\xC3\xA9\xC3\xA9"}, out, err);
+    EXPECT_NE(err.str().find("'" + std::string(56, 'x') + "...'"), std::string::npos);
 }
 
 TEST(CalcCli, MaterialsAndSections) {

@@ -31,7 +31,7 @@ class MainWindowTest : public ::testing::Test {
         Win().Deliver(Event{Event::Kind::kControl, id, code});
     }
     void Set(int id, const std::string& text, Notification code = Notification::kClicked) {
-        Win().SetText(id, text);
+        Win().Type(id, text);
         Send(id, code);
     }
     void Tick(bool enter) {
@@ -165,6 +165,16 @@ TEST_F(MainWindowTest, WindowControlsAndCloseRequest) {
     desktop_.SetProgramDirectory("/opt/tarvix/bin/");
     Send(ids::kGuide);
     EXPECT_EQ(desktop_.Opened(), std::vector<std::string>{"/opt/tarvix/bin/Tarvix30.html"});
+    EXPECT_TRUE(desktop_.Messages().empty());
+    // Without a program to show the guide, a message says where it is.
+    desktop_.SetShellOpens(false);
+    Send(ids::kGuide);
+    ASSERT_EQ(desktop_.Messages().size(), 1u);
+    const HeadlessDesktop::Message& message = desktop_.Messages()[0];
+    EXPECT_NE(message.text.find("/opt/tarvix/bin/Tarvix30.html"), std::string::npos);
+    EXPECT_EQ(message.title, "Info");
+    EXPECT_EQ(message.buttons, MessageButtons::kOk);
+    EXPECT_EQ(message.icon, MessageIcon::kExclamation);
     Send(ids::kHide);
     EXPECT_EQ(Win().Shown(), ShowCommand::kMinimised);
     Win().Deliver(Event{Event::Kind::kBackgroundPress, 0, Notification::kClicked});

@@ -1,10 +1,14 @@
 #include "shell/settings.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 
@@ -81,8 +85,12 @@ class SettingsFileTest : public ::testing::Test {
 };
 
 TEST_F(SettingsFileTest, MissingFileIsCreatedAndAnExistingOneNeverRewritten) {
-    EXPECT_EQ(LoadSettings(Directory()).lines, kDefaults);
+    const LoadedSettings created = ReadOrCreateSettings(File());
+    EXPECT_EQ(created.settings.lines, kDefaults);
+    EXPECT_EQ(created.source, SettingsSource::kCreated);
     EXPECT_EQ(Read(), "assemblytracker=on\r\nweightunits=inches\r\nweightdecimals=3\r\n");
+    // Written beside it first, then put in its place: nothing else is left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1);
     // clang-format off
     struct Case { std::string bytes; Slots lines; };
     const Case cases[] = {
@@ -102,8 +110,84 @@ TEST_F(SettingsFileTest, MissingFileIsCreatedAndAnExistingOneNeverRewritten) {
     }
 }
 
+// Whatever stands at the path, the window gets settings at once, and the path is left as it was:
+// the defaults where nothing can be read, a regular file's first lines however long it is.
+TEST_F(SettingsFileTest, OddThingsAtThePathGiveSettingsAndAreLeftAlone) {
+    namespace fs = std::filesystem;
+    const std::string own = "assemblytracker=off\r\nweightunits=feet\r\nweightdecimals=1\r\n";
+    const Slots own_lines{"assemblytracker=off", "weightunits=feet", "weightdecimals=1"};
+    struct Case {
+        const char* what;
+        std::function<void(const std::string&)> make;
+        Slots lines;
+        SettingsSource source;
+    };
+    const Case cases[] = {
+        {"folder", [](const std::string& p) { fs::create_directory(p); }, kDefaults,
+         SettingsSource::kUnreadable},
+        {"named pipe", [](const std::string& p) { ASSERT_EQ(mkfifo(p.c_str(), 0644), 0); },
+         kDefaults, SettingsSource::kUnreadable},
+        {"link to an endless device",
+         [](const std::string& p) { fs::create_symlink("/dev/zero", p); }, kDefaults,
+         SettingsSource::kUnreadable},
+        {"link to nothing", [](const std::string& p) { fs::create_symlink("gone", p); }, kDefaults,
+         SettingsSource::kUnreadable},
+        // Eight gigabytes, most of them a hole: only the start is read.
+        {"huge file",
+         [&](const std::string& p) {
+             std::ofstream(p, std::ios::binary) << own;
+             fs::resize_file(p, std::uintmax_t{8} << 30);
+         },
+         own_lines, SettingsSource::kRead},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(File());
+        c.make(File());
+        const fs::file_status before = fs::symlink_status(File());
+        const LoadedSettings loaded = ReadOrCreateSettings(File());
+        EXPECT_EQ(loaded.settings.lines, c.lines);
+        EXPECT_EQ(loaded.source, c.source);
+        EXPECT_EQ(fs::symlink_status(File()).type(), before.type());
+        if (fs::is_regular_file(before)) {
+            EXPECT_EQ(fs::file_size(File()), std::uintmax_t{8} << 30);
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1);
+    }
+}
+
+// A file that may be written but not read may hold the user's own settings: the defaults apply for
+// this run, and the file keeps its bytes.
+TEST_F(SettingsFileTest, UnreadableFileIsNeverRewritten) {
+    const std::string own = "assemblytracker=off\r\nweightunits=feet\r\nweightdecimals=1\r\n";
+    std::ofstream(File(), std::ios::binary) << own;
+    ASSERT_EQ(chmod(File().c_str(), 0200), 0);
+    // Root may read any file; the program then runs as an ordinary user, who owns the file and the
+    // folder, in a process of its own.
+    const passwd* nobody = getpwnam("nobody");
+    const uid_t user = nobody ? nobody->pw_uid : 65534;
+    const gid_t group = nobody ? nobody->pw_gid : 65534;
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown(dir_.c_str(), user, group), 0);
+        ASSERT_EQ(chown(File().c_str(), user, group), 0);
+    }
+    EXPECT_EXIT(
+        {
+            if (geteuid() == 0 && (setgid(group) != 0 || setuid(user) != 0)) std::exit(3);
+            const LoadedSettings loaded = ReadOrCreateSettings(File());
+            std::exit(loaded.source != SettingsSource::kUnreadable ? 1
+                      : loaded.settings.lines != kDefaults         ? 2
+                                                                   : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    ASSERT_EQ(chmod(File().c_str(), 0600), 0);
+    EXPECT_EQ(Read(), own);
+}
+
 TEST_F(SettingsFileTest, UnwritableDirectoryStillGivesTheDefaults) {
-    EXPECT_EQ(LoadSettings(Directory() + "no-such-folder/").lines, kDefaults);
+    const LoadedSettings none = ReadOrCreateSettings(Directory() + "no-such-folder/weights.ini");
+    EXPECT_EQ(none.settings.lines, kDefaults);
+    EXPECT_EQ(none.source, SettingsSource::kNotCreated);
     std::filesystem::permissions(
         dir_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     EXPECT_EQ(LoadSettings(Directory()).lines, kDefaults);
