@@ -4,6 +4,7 @@
 
 #include "core/control_ids.h"
 #include "core/shape_catalogue.h"
+#include "shell/help_page.h"
 
 namespace tarvix {
 namespace {
@@ -104,7 +105,7 @@ void MainWindowHandler::OnControl(int id, Notification code) {
     } else if (id == ids::kClose) {
         running_ = false;
     } else if (id == ids::kGuide) {
-        desktop_.ShellOpen(desktop_.ProgramDirectory() + kHelpPage);
+        desktop_.ShellOpen(HelpPagePath(desktop_.ProgramDirectory()));
     }
 }
 
