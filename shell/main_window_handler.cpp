@@ -40,13 +40,18 @@ void MainWindowHandler::HandleEvent(const Event& event) {
             window_.StartDrag();
             break;
         case Event::Kind::kTimer:
-            if (event.id == kMainTimer && desktop_.EnterKeyPressed()) Commit(last_focused_);
+            if (event.id == kMainTimer && desktop_.EnterKeyPressed()) {
+                Commit(last_focused_);
+                RefreshAccessibleNames();
+            }
             break;
         case Event::Kind::kCloseRequest:
             running_ = false;
             break;
         case Event::Kind::kControl:
             OnControl(event.id, event.code);
+            // Shape, unit and section changes rewrite the captions the names are built from.
+            RefreshAccessibleNames();
             break;
     }
 }

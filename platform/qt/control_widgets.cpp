@@ -43,6 +43,19 @@ ListBox::ListBox(QWidget* parent) : QComboBox(parent) {
     view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
+ListBox::~ListBox() {
+    delete label_;
+}
+
+void ListBox::SetAccessibleLabel(const QString& text) {
+    if (!label_) {
+        label_ = new QLabel(parentWidget());
+        label_->setBuddy(this);
+        label_->hide();
+    }
+    label_->setText(text);
+}
+
 void ListBox::Place(int left, int top, int width, int opened_height) {
     opened_height_ = opened_height;
     const int closed_height = (width > 0 && opened_height > 0) ? sizeHint().height() : 0;

@@ -2,7 +2,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QWidget>
 
@@ -52,16 +54,21 @@ class CheckButton : public QCheckBox {
 class ListBox : public QComboBox {
   public:
     explicit ListBox(QWidget* parent);
+    ~ListBox() override;
 
     void Place(int left, int top, int width, int opened_height);
     void SetEntryHeight(int pixels);
     void Append(const QString& text);
     // Re-measures after a change of font.
     void Refit();
+    // On Linux a drop-down list's accessible name is its current entry; what the list is comes
+    // from a label it is the buddy of. This one is never shown.
+    void SetAccessibleLabel(const QString& text);
 
   private:
     void ApplyEntryHeight(int index);
 
+    QPointer<QLabel> label_;
     int opened_height_ = 0;
     int entry_height_ = 0;  // 0: as the style draws them
 };
