@@ -150,6 +150,8 @@ std::string NameOf(const Window& window, const ControlSpec& spec) {
             return Joined({"DENSITY (" + Text(window, kDensityUnit) + ")"});
         case kDensityIndicator:
             return "Density marker";
+        case kDensityUnit:
+            return Joined({"DENSITY UNIT (" + Text(window, kDensityUnit) + ")"});
         case kKnownValue:
             return KnownValueName(window);
         case kKnownMarker:

@@ -33,8 +33,20 @@ OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
     setAutoFillBackground(false);
 }
 
+void OptionButton::nextCheckState() {
+    in_click_ = true;
+    QRadioButton::nextCheckState();
+    in_click_ = false;
+}
+
 CheckButton::CheckButton(QWidget* parent) : QCheckBox(parent) {
     setAutoFillBackground(false);
+}
+
+void CheckButton::nextCheckState() {
+    in_click_ = true;
+    QCheckBox::nextCheckState();
+    in_click_ = false;
 }
 
 ListBox::ListBox(QWidget* parent) : QComboBox(parent) {

@@ -32,21 +32,33 @@ class FieldEdit : public QLineEdit {
 };
 
 // Option button and check box that take clicks anywhere in their rectangle, not only on the
-// indicator and the text.
+// indicator and the text. A click (mouse, Space) changes the state inside nextCheckState and is
+// reported as a click; InClick() tells such a change from one by toggle(), which a screen
+// reader's toggle action calls and which reports no click of its own.
 class OptionButton : public QRadioButton {
   public:
     explicit OptionButton(QWidget* parent);
+    bool InClick() const { return in_click_; }
 
   protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void nextCheckState() override;
+
+  private:
+    bool in_click_ = false;
 };
 
 class CheckButton : public QCheckBox {
   public:
     explicit CheckButton(QWidget* parent);
+    bool InClick() const { return in_click_; }
 
   protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void nextCheckState() override;
+
+  private:
+    bool in_click_ = false;
 };
 
 // A drop-down list without typing. Its place is given with the height of the opened list; the

@@ -163,12 +163,23 @@ QWidget* QtTopLevelWindow::MakeWidget(const ControlSpec& def) {
             }
             option_group_->addButton(option);
             report_clicks(option);
+            // A screen reader's toggle sets the option without a click: the program hears it as
+            // one. The option its group clears on the way reports nothing.
+            QObject::connect(option, &QAbstractButton::toggled, option,
+                             [this, id, option](bool on) {
+                                 if (on && !option->InClick() && setting_checked_ == 0)
+                                     Post({Event::Kind::kControl, id, Notification::kClicked});
+                             });
             return option;
         }
         case ControlKind::kCheckBox: {
             auto* check = new CheckButton(parent);
             check->setText(text);
             report_clicks(check);
+            QObject::connect(check, &QAbstractButton::toggled, check, [this, id, check](bool) {
+                if (!check->InClick() && setting_checked_ == 0)
+                    Post({Event::Kind::kControl, id, Notification::kClicked});
+            });
             return check;
         }
         case ControlKind::kCaptionField:
@@ -333,14 +344,17 @@ void QtTopLevelWindow::SetChecked(int id, bool checked) {
     }
     auto* button = static_cast<QAbstractButton*>(control->widget);
     QButtonGroup* group = button->group();
+    // The program's own settings are no clicks.
+    ++setting_checked_;
     if (!checked && group && button->isChecked()) {
         // An exclusive group keeps its checked option; the program may clear it all the same.
         group->setExclusive(false);
         button->setChecked(false);
         group->setExclusive(true);
-        return;
+    } else {
+        button->setChecked(checked);
     }
-    button->setChecked(checked);
+    --setting_checked_;
 }
 
 bool QtTopLevelWindow::IsChecked(int id) const {

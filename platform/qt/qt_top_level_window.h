@@ -88,6 +88,7 @@ class QtTopLevelWindow final : public TopLevelWindow, private EventTarget {
     // or moves a control nothing is.
     int giving_focus_ = 0;
     int quiet_focus_ = 0;
+    int setting_checked_ = 0;
     bool closing_ = false;
 };
 

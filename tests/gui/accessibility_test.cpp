@@ -4,6 +4,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,11 +21,24 @@ namespace {
 
 using namespace ids;
 
+// Passes the events on to the program and counts the clicks each control reported.
+struct ClickCounter : EventSink {
+    void HandleEvent(const Event& event) override {
+        if (event.kind == Event::Kind::kControl && event.code == Notification::kClicked)
+            ++clicks[event.id];
+        if (handler) handler->HandleEvent(event);
+    }
+    EventSink* handler = nullptr;
+    std::map<int, int> clicks;
+};
+
 class QtAccessibilityTest : public ::testing::Test {
   protected:
     void SetUp() override {
         app_ = std::make_unique<Application>(
             desktop_, Settings{{"assemblytracker=on", "weightunits=inches", "weightdecimals=3"}});
+        counter_.handler = &app_->Handler();
+        app_->MainWindow().SetEventSink(&counter_);
         ASSERT_TRUE(QTest::qWaitForWindowActive(Win().Frame()));
         Pump();
     }
@@ -55,7 +69,16 @@ class QtAccessibilityTest : public ::testing::Test {
         QTest::keyClicks(field, text);
     }
 
+    // A screen reader's toggle action on the control.
+    void Toggle(int id) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(Widget(id));
+        ASSERT_TRUE(face && face->actionInterface());
+        face->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        Pump();
+    }
+
     QtDesktop desktop_;
+    ClickCounter counter_;
     std::unique_ptr<Application> app_;
 };
 
@@ -133,6 +156,25 @@ TEST_F(QtAccessibilityTest, TabFollowsThePanelsRows) {
             EXPECT_EQ(QApplication::focusWidget(), Widget(walk[i])) << walk[i];
         }
     }
+}
+
+// Options and the check box set by a screen reader's toggle action reach the program as the
+// user's clicks do, once each; what the program sets itself reaches it not at all.
+TEST_F(QtAccessibilityTest, ToggleActionsCountAsClicks) {
+    Toggle(kMillimeters);
+    EXPECT_TRUE(Win().IsChecked(kMillimeters));
+    EXPECT_EQ(Win().GetText(kInputsCaption), "INPUTS  (MILLIMETERS)");
+    EXPECT_EQ(Name(kWeight).toStdString(), "Unit weight (kg)");
+    Click(kFeet);
+    EXPECT_EQ(Win().GetText(kInputsCaption), "INPUTS  (FEET)");
+    Toggle(kTrackerCheck);
+    EXPECT_EQ(Win().Frame()->width(), 592);
+    Click(kTrackerCheck);
+    EXPECT_EQ(Win().Frame()->width(), 777);
+    Win().SetChecked(kMeters, true);
+    Pump();
+    EXPECT_EQ(counter_.clicks,
+              (std::map<int, int>{{kMillimeters, 1}, {kFeet, 1}, {kTrackerCheck, 2}}));
 }
 
 }  // namespace
