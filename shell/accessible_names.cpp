@@ -207,7 +207,12 @@ std::span<const int> MainWindowTabOrder() {
 }
 
 void AccessibleNames::Refresh(Window& window) {
+    const bool first = applied_.empty();
     for (const ControlSpec& spec : MainWindowControls()) {
+        // Options, the check box and the buttons keep their texts: named once.
+        const bool fixed = spec.kind == ControlKind::kOption ||
+                           spec.kind == ControlKind::kCheckBox || spec.kind == ControlKind::kButton;
+        if (fixed && !first) continue;
         std::string name = NameOf(window, spec);
         if (name.empty()) continue;
         auto [it, added] = applied_.try_emplace(spec.id, name);
