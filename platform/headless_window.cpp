@@ -158,4 +158,8 @@ void HeadlessWindow::ListSetEntryHeight(int id, int pixels) {
     if (Control* c = Lookup(id)) c->entryHeight = pixels;
 }
 
+void HeadlessWindow::SetAccessibleName(int id, std::string_view name) {
+    if (Control* c = Lookup(id)) c->accessibleName = std::string(name);
+}
+
 }  // namespace tarvix

@@ -28,6 +28,7 @@ class HeadlessWindow : public TopLevelWindow {
         std::vector<std::string> entries;
         int selection = -1;
         int entryHeight = 0;
+        std::string accessibleName;
     };
 
     void CreateControl(const ControlSpec& def) override;
@@ -49,6 +50,10 @@ class HeadlessWindow : public TopLevelWindow {
     int ListSelection(int id) const override;
     int ListCount(int id) const override;
     void ListSetEntryHeight(int id, int pixels) override;
+    void SetAccessibleName(int id, std::string_view name) override;
+    void SetTabOrder(std::span<const int> ids) override {
+        tab_order_.assign(ids.begin(), ids.end());
+    }
 
     void SetEventSink(EventSink* sink) override { sink_ = sink; }
     void SetWindowText(std::string_view text) override { title_ = std::string(text); }
@@ -78,6 +83,7 @@ class HeadlessWindow : public TopLevelWindow {
     int Focus() const { return focus_; }
     // Creation order, for checks over the whole layout.
     const std::vector<int>& Order() const { return order_; }
+    const std::vector<int>& TabOrder() const { return tab_order_; }
 
   private:
     Control* Lookup(int id);
@@ -91,6 +97,7 @@ class HeadlessWindow : public TopLevelWindow {
     std::map<int, int> timers_;
     std::map<int, Control> controls_;
     std::vector<int> order_;
+    std::vector<int> tab_order_;
     int focus_ = 0;
     int groups_ = 0;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -94,6 +95,12 @@ class Window {
     virtual int ListSelection(int id) const = 0;  // -1 when none
     virtual int ListCount(int id) const = 0;
     virtual void ListSetEntryHeight(int id, int pixels) = 0;
+
+    // What a screen reader announces for the control; nothing is drawn. Windows that have no
+    // reader to serve ignore it.
+    virtual void SetAccessibleName(int /*id*/, std::string_view /*name*/) {}
+    // The order in which Tab moves through these controls; the others keep their place.
+    virtual void SetTabOrder(std::span<const int> /*ids*/) {}
 };
 
 }  // namespace tarvix

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/control_ids.h"
+#include "shell/accessible_names.h"
 #include "shell/main_window_layout.h"
 
 namespace tarvix {
@@ -22,6 +23,8 @@ Application::Application(Desktop& desktop, const Settings& settings) : desktop_(
     calculator_ = std::make_unique<Calculator>(*window_);
     handler_ = std::make_unique<MainWindowHandler>(desktop, *window_, *calculator_, top);
     StartState(settings);
+    window_->SetTabOrder(MainWindowTabOrder());
+    handler_->RefreshAccessibleNames();
     window_->SetEventSink(handler_.get());
     window_->StartTimer(kMainTimer, kMainTimerPeriodMs);
     window_->Show(ShowCommand::kNormal);

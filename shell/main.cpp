@@ -2,6 +2,7 @@
 #include "platform/qt/qt_desktop.h"
 #include "shell/application.h"
 #include "shell/settings.h"
+#include "shell/settings_location.h"
 
 int main(int argc, char** argv) {
     // The toolkit keeps a reference to argc for as long as it runs.
@@ -9,7 +10,9 @@ int main(int argc, char** argv) {
     auto toolkit = tarvix::QtApplication::Open(arg_count, argv);
     if (!toolkit) return 1;
     tarvix::QtDesktop desktop;
-    tarvix::Application program(desktop, tarvix::LoadSettings(desktop.ProgramDirectory()));
+    const std::string settings_directory =
+        tarvix::SettingsDirectory(desktop.ProgramDirectory(), tarvix::CurrentSettingsEnvironment());
+    tarvix::Application program(desktop, tarvix::LoadSettings(settings_directory));
     program.Run();
     return 0;
 }

@@ -5,6 +5,7 @@
 
 #include "core/control_ids.h"
 #include "core/shape_catalogue.h"
+#include "shell/help_page.h"
 
 namespace tarvix {
 namespace {
@@ -40,13 +41,18 @@ void MainWindowHandler::HandleEvent(const Event& event) {
             window_.StartDrag();
             break;
         case Event::Kind::kTimer:
-            if (event.id == kMainTimer && desktop_.EnterKeyPressed()) Commit(last_focused_);
+            if (event.id == kMainTimer && desktop_.EnterKeyPressed()) {
+                Commit(last_focused_);
+                RefreshAccessibleNames();
+            }
             break;
         case Event::Kind::kCloseRequest:
             running_ = false;
             break;
         case Event::Kind::kControl:
             OnControl(event.id, event.code);
+            // Shape, unit and section changes rewrite the captions the names are built from.
+            RefreshAccessibleNames();
             break;
     }
 }
@@ -110,7 +116,7 @@ void MainWindowHandler::OnControl(int id, Notification code) {
 }
 
 void MainWindowHandler::OpenGuide() {
-    const std::string path = desktop_.ProgramDirectory() + kHelpPage;
+    const std::string path = HelpPagePath(desktop_.ProgramDirectory());
     if (desktop_.ShellOpen(path)) return;
     // Without a program to show it, the user can still open the guide by hand.
     desktop_.ShowMessage(&window_,

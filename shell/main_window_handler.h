@@ -2,6 +2,7 @@
 
 #include "core/calculator.h"
 #include "platform/desktop.h"
+#include "shell/accessible_names.h"
 
 namespace tarvix {
 
@@ -26,6 +27,8 @@ class MainWindowHandler : public EventSink {
     bool Running() const { return running_; }
     // The committable field that most recently gained the focus, 0 until one did.
     int LastFocused() const { return last_focused_; }
+    // Brings the controls' accessible names in step with the captions the window shows.
+    void RefreshAccessibleNames() { names_.Refresh(window_); }
 
   private:
     void OnControl(int id, Notification code);
@@ -39,6 +42,7 @@ class MainWindowHandler : public EventSink {
     int top_;
     int last_focused_ = 0;
     bool running_ = true;
+    AccessibleNames names_;
 };
 
 }  // namespace tarvix

@@ -33,14 +33,39 @@ OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
     setAutoFillBackground(false);
 }
 
+void OptionButton::nextCheckState() {
+    in_click_ = true;
+    QRadioButton::nextCheckState();
+    in_click_ = false;
+}
+
 CheckButton::CheckButton(QWidget* parent) : QCheckBox(parent) {
     setAutoFillBackground(false);
+}
+
+void CheckButton::nextCheckState() {
+    in_click_ = true;
+    QCheckBox::nextCheckState();
+    in_click_ = false;
 }
 
 ListBox::ListBox(QWidget* parent) : QComboBox(parent) {
     setEditable(false);
     setInsertPolicy(QComboBox::InsertAtBottom);
     view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+ListBox::~ListBox() {
+    delete label_;
+}
+
+void ListBox::SetAccessibleLabel(const QString& text) {
+    if (!label_) {
+        label_ = new QLabel(parentWidget());
+        label_->setBuddy(this);
+        label_->hide();
+    }
+    label_->setText(text);
 }
 
 void ListBox::Place(int left, int top, int width, int opened_height) {

@@ -2,7 +2,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QWidget>
 
@@ -30,21 +32,33 @@ class FieldEdit : public QLineEdit {
 };
 
 // Option button and check box that take clicks anywhere in their rectangle, not only on the
-// indicator and the text.
+// indicator and the text. A click (mouse, Space) changes the state inside nextCheckState and is
+// reported as a click; InClick() tells such a change from one by toggle(), which a screen
+// reader's toggle action calls and which reports no click of its own.
 class OptionButton : public QRadioButton {
   public:
     explicit OptionButton(QWidget* parent);
+    bool InClick() const { return in_click_; }
 
   protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void nextCheckState() override;
+
+  private:
+    bool in_click_ = false;
 };
 
 class CheckButton : public QCheckBox {
   public:
     explicit CheckButton(QWidget* parent);
+    bool InClick() const { return in_click_; }
 
   protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void nextCheckState() override;
+
+  private:
+    bool in_click_ = false;
 };
 
 // A drop-down list without typing. Its place is given with the height of the opened list; the
@@ -52,16 +66,21 @@ class CheckButton : public QCheckBox {
 class ListBox : public QComboBox {
   public:
     explicit ListBox(QWidget* parent);
+    ~ListBox() override;
 
     void Place(int left, int top, int width, int opened_height);
     void SetEntryHeight(int pixels);
     void Append(const QString& text);
     // Re-measures after a change of font.
     void Refit();
+    // On Linux a drop-down list's accessible name is its current entry; what the list is comes
+    // from a label it is the buddy of. This one is never shown.
+    void SetAccessibleLabel(const QString& text);
 
   private:
     void ApplyEntryHeight(int index);
 
+    QPointer<QLabel> label_;
     int opened_height_ = 0;
     int entry_height_ = 0;  // 0: as the style draws them
 };

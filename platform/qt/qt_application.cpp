@@ -69,6 +69,9 @@ std::unique_ptr<QtApplication> QtApplication::Open(int& argc, char** argv) {
     held_messages = &messages;
     previous_handler = qInstallMessageHandler(HoldMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
+    // Ties the window to the installed desktop entry, so that task bars and docks show its name
+    // and icon (the Wayland application id; X11 matches the entry's window class).
+    QGuiApplication::setDesktopFileName(QStringLiteral(TARVIX_APP_ID));
     qInstallMessageHandler(previous_handler);
     held_messages = nullptr;
     // Warnings of a start that succeeded still reach the log.

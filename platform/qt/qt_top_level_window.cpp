@@ -68,6 +68,14 @@ void ApplyColours(QWidget* widget, ControlKind kind, Rgb text_rgb, Rgb backgroun
     if (kind == ControlKind::kList) static_cast<ListBox*>(widget)->view()->setPalette(palette);
 }
 
+// An input parked at zero size shows nothing of what is typed into it: Tab passes it by until the
+// program moves it into view. The program can still give it the focus.
+void KeepParkedFieldsOutOfTab(ControlKind kind, QWidget* widget) {
+    if (kind != ControlKind::kInput) return;
+    const bool parked = widget->width() <= 0 || widget->height() <= 0;
+    widget->setFocusPolicy(parked ? Qt::NoFocus : Qt::StrongFocus);
+}
+
 }  // namespace
 
 QtTopLevelWindow::QtTopLevelWindow(EventQueue& queue, int left, int top, int width, int height,
@@ -155,12 +163,23 @@ QWidget* QtTopLevelWindow::MakeWidget(const ControlSpec& def) {
             }
             option_group_->addButton(option);
             report_clicks(option);
+            // A screen reader's toggle sets the option without a click: the program hears it as
+            // one. The option its group clears on the way reports nothing.
+            QObject::connect(option, &QAbstractButton::toggled, option,
+                             [this, id, option](bool on) {
+                                 if (on && !option->InClick() && setting_checked_ == 0)
+                                     Post({Event::Kind::kControl, id, Notification::kClicked});
+                             });
             return option;
         }
         case ControlKind::kCheckBox: {
             auto* check = new CheckButton(parent);
             check->setText(text);
             report_clicks(check);
+            QObject::connect(check, &QAbstractButton::toggled, check, [this, id, check](bool) {
+                if (!check->InClick() && setting_checked_ == 0)
+                    Post({Event::Kind::kControl, id, Notification::kClicked});
+            });
             return check;
         }
         case ControlKind::kCaptionField:
@@ -222,6 +241,7 @@ void QtTopLevelWindow::CreateControl(const ControlSpec& def) {
     } else {
         widget->setGeometry(def.left, def.top, def.width, def.height);
     }
+    KeepParkedFieldsOutOfTab(def.kind, widget);
     // Controls made after the window is shown are not shown with it.
     widget->show();
 }
@@ -322,6 +342,7 @@ void QtTopLevelWindow::MoveControl(int id, int left, int top, int width, int hei
     } else {
         control->widget->setGeometry(left, top, width, height);
     }
+    KeepParkedFieldsOutOfTab(control->kind, control->widget);
     --quiet_focus_;
 }
 
@@ -333,14 +354,17 @@ void QtTopLevelWindow::SetChecked(int id, bool checked) {
     }
     auto* button = static_cast<QAbstractButton*>(control->widget);
     QButtonGroup* group = button->group();
+    // The program's own settings are no clicks.
+    ++setting_checked_;
     if (!checked && group && button->isChecked()) {
         // An exclusive group keeps its checked option; the program may clear it all the same.
         group->setExclusive(false);
         button->setChecked(false);
         group->setExclusive(true);
-        return;
+    } else {
+        button->setChecked(checked);
     }
-    button->setChecked(checked);
+    --setting_checked_;
 }
 
 bool QtTopLevelWindow::IsChecked(int id) const {
@@ -393,6 +417,27 @@ int QtTopLevelWindow::ListCount(int id) const {
 
 void QtTopLevelWindow::ListSetEntryHeight(int id, int pixels) {
     if (ListBox* list = FindList(id)) list->SetEntryHeight(pixels);
+}
+
+void QtTopLevelWindow::SetAccessibleName(int id, std::string_view name) {
+    Control* control = Find(id);
+    if (!control) return;
+    const QString value = ToQString(name);
+    // A changed name is announced to the screen reader; an unchanged one would be announced again.
+    if (control->widget->accessibleName() == value) return;
+    control->widget->setAccessibleName(value);
+    if (control->kind == ControlKind::kList)
+        static_cast<ListBox*>(control->widget)->SetAccessibleLabel(value);
+}
+
+void QtTopLevelWindow::SetTabOrder(std::span<const int> ids) {
+    QWidget* previous = nullptr;
+    for (const int id : ids) {
+        const Control* control = Find(id);
+        if (!control) continue;
+        if (previous) QWidget::setTabOrder(previous, control->widget);
+        previous = control->widget;
+    }
 }
 
 void QtTopLevelWindow::SetWindowText(std::string_view text) {

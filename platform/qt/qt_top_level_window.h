@@ -46,6 +46,8 @@ class QtTopLevelWindow final : public TopLevelWindow, private EventTarget {
     int ListSelection(int id) const override;
     int ListCount(int id) const override;
     void ListSetEntryHeight(int id, int pixels) override;
+    void SetAccessibleName(int id, std::string_view name) override;
+    void SetTabOrder(std::span<const int> ids) override;
 
     void SetEventSink(EventSink* sink) override { sink_ = sink; }
     void SetWindowText(std::string_view text) override;
@@ -88,6 +90,7 @@ class QtTopLevelWindow final : public TopLevelWindow, private EventTarget {
     // or moves a control nothing is.
     int giving_focus_ = 0;
     int quiet_focus_ = 0;
+    int setting_checked_ = 0;
     bool closing_ = false;
 };
 

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
+#include <QWindow>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/control_ids.h"
+#include "platform/qt/qt_application.h"
+#include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_top_level_window.h"
+#include "shell/application.h"
+#include "shell/main_window_layout.h"
+
+namespace tarvix {
+namespace {
+
+using namespace ids;
+
+// Passes the events on to the program and counts the clicks each control reported.
+struct ClickCounter : EventSink {
+    void HandleEvent(const Event& event) override {
+        if (event.kind == Event::Kind::kControl && event.code == Notification::kClicked)
+            ++clicks[event.id];
+        if (handler) handler->HandleEvent(event);
+    }
+    EventSink* handler = nullptr;
+    std::map<int, int> clicks;
+};
+
+class QtAccessibilityTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        app_ = std::make_unique<Application>(
+            desktop_, Settings{{"assemblytracker=on", "weightunits=inches", "weightdecimals=3"}});
+        counter_.handler = &app_->Handler();
+        app_->MainWindow().SetEventSink(&counter_);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Win().Frame()));
+        Pump();
+    }
+    QtTopLevelWindow& Win() { return static_cast<QtTopLevelWindow&>(app_->MainWindow()); }
+    QWidget* Widget(int id) { return Win().ControlWidget(id); }
+    // What the reader says the control is: its name, or for a drop-down list, whose name is its
+    // entry, the label it is the buddy of.
+    QString Name(int id) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(Widget(id));
+        if (!face) return {};
+        if (face->role() != QAccessible::ComboBox) return face->text(QAccessible::Name);
+        const auto labels = face->relations(QAccessible::Label);
+        return labels.isEmpty() ? QString() : labels.front().first->text(QAccessible::Name);
+    }
+    void Pump() {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+    void Click(int id) {
+        const QPoint at = Widget(id)->geometry().center() + QPoint(1, 1);
+        QTest::mouseClick(Win().Frame()->windowHandle(), Qt::LeftButton, {}, at);
+        Pump();
+    }
+    void Type(int id, const char* text) {
+        QWidget* field = Widget(id);
+        ASSERT_EQ(QApplication::focusWidget(), field);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field, text);
+    }
+
+    // A screen reader's toggle action on the control.
+    void Toggle(int id) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(Widget(id));
+        ASSERT_TRUE(face && face->actionInterface());
+        face->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        Pump();
+    }
+
+    QtDesktop desktop_;
+    ClickCounter counter_;
+    std::unique_ptr<Application> app_;
+};
+
+TEST_F(QtAccessibilityTest, EveryControlIsNamedByItsCaptions) {
+    for (const ControlSpec& spec : MainWindowControls()) {
+        const bool empty_label = spec.kind == ControlKind::kLabel && Win().GetText(spec.id).empty();
+        if (spec.kind == ControlKind::kPanel || empty_label) continue;
+        EXPECT_FALSE(Name(spec.id).isEmpty()) << spec.id;
+    }
+    // clang-format off
+    struct Case { int id; const char* inches; const char* millimeters; };
+    const Case cases[] = {
+        {kInput[0], "Outside diameter", "Outside diameter"},
+        {kWeight, "Unit weight (lb)", "Unit weight (kg)"},
+        {kTotal, "Total weight (lb)", "Total weight (kg)"},
+        {kAssemblyWeight, "Assembly weight (lb)", "Assembly weight (kg)"},
+        {kDensityDisplay, "Density (lb/ci)", "Density (gr/cc)"},
+        {kMillimeters, "Millimeters", "Millimeters"},
+        {kMaterialList, "Material", "Material"},
+        {kItemList, "Assembly items", "Assembly items"},
+        {kGuide, "Guide", "Guide"},
+        {kUnitsPanel, "", ""},
+    };
+    // clang-format on
+    for (const Case& c : cases)
+        EXPECT_EQ(Name(c.id).toStdString(), c.inches) << c.id;
+    Click(kMillimeters);
+    ASSERT_TRUE(Win().IsChecked(kMillimeters));
+    for (const Case& c : cases)
+        EXPECT_EQ(Name(c.id).toStdString(), c.millimeters) << c.id;
+}
+
+// Typing the dimensions and leaving each with Tab commits it (the program then moves on to the
+// next input itself), and the result fields give the reader their names and what they now hold.
+TEST_F(QtAccessibilityTest, ResultFieldsReportTheirValues) {
+    Type(kInput[0], "1");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    Pump();
+    Type(kInput[1], "12");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    Pump();
+    // clang-format off
+    struct Case { int id; const char* name; const char* value; };
+    const Case cases[] = {
+        {kVolume, "Unit volume (ci)", "9.425"},
+        {kWeight, "Unit weight (lb)", ".919"},
+        {kTotal, "Total weight (lb)", ".919"},
+        {kInput[1], "Length", "12.000"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(Widget(c.id));
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->text(QAccessible::Name).toStdString() + "=" +
+                      face->text(QAccessible::Value).toStdString(),
+                  std::string(c.name) + "=" + c.value);
+    }
+}
+
+// Tab walks each panel row by row, as the controls stand, not in the order they were made; an
+// option group is one stop, at its set option (the arrow keys move within it).
+TEST_F(QtAccessibilityTest, TabFollowsThePanelsRows) {
+    const std::vector<std::vector<int>> walks = {
+        {kFamilyMetal, kMaterialList, kQuantity, kQuantityMarker, kInput[0]},
+        {kInches, kDecimals1, kTrackerCheck, kItemList},
+        {kQtyMinus, kItemMinus, kItemPlus, kQtyPlus, kZero, kCavity, kSolid, kView, kPrint, kSave,
+         kClear, kHide, kClose, kGuide},
+    };
+    for (const std::vector<int>& walk : walks) {
+        Win().GiveFocus(walk.front());
+        Pump();
+        for (std::size_t i = 1; i < walk.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            Pump();
+            EXPECT_EQ(QApplication::focusWidget(), Widget(walk[i])) << walk[i];
+        }
+    }
+}
+
+// Options and the check box set by a screen reader's toggle action reach the program as the
+// user's clicks do, once each; what the program sets itself reaches it not at all.
+TEST_F(QtAccessibilityTest, ToggleActionsCountAsClicks) {
+    Toggle(kMillimeters);
+    EXPECT_TRUE(Win().IsChecked(kMillimeters));
+    EXPECT_EQ(Win().GetText(kInputsCaption), "INPUTS  (MILLIMETERS)");
+    EXPECT_EQ(Name(kWeight).toStdString(), "Unit weight (kg)");
+    Click(kFeet);
+    EXPECT_EQ(Win().GetText(kInputsCaption), "INPUTS  (FEET)");
+    Toggle(kTrackerCheck);
+    EXPECT_EQ(Win().Frame()->width(), 592);
+    Click(kTrackerCheck);
+    EXPECT_EQ(Win().Frame()->width(), 777);
+    Win().SetChecked(kMeters, true);
+    Pump();
+    EXPECT_EQ(counter_.clicks,
+              (std::map<int, int>{{kMillimeters, 1}, {kFeet, 1}, {kTrackerCheck, 2}}));
+}
+
+}  // namespace
+}  // namespace tarvix
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    static int arg_count = argc;
+    auto toolkit = tarvix::QtApplication::Open(arg_count, argv);
+    if (!toolkit) return 1;
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,132 @@
+#include "shell/accessible_names.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/control_ids.h"
+#include "platform/headless_desktop.h"
+#include "platform/headless_window.h"
+#include "shell/application.h"
+#include "shell/main_window_layout.h"
+
+namespace tarvix {
+namespace {
+
+using namespace ids;
+
+TEST(AccessibleNamesTest, SentenceCase) {
+    // clang-format off
+    const std::pair<const char*, const char*> cases[] = {
+        {"UNIT WEIGHT (LB)", "Unit weight (lb)"},
+        {" PYRAMID  HEIGHT ", "Pyramid height"},
+        {"OUTPUTS  (U.S.)", "Outputs (U.S.)"},
+        {"ROUND/OD-ID", "Round/OD-ID"},
+        {"I-BEAMS", "I-beams"},
+        {"Tarvix V3.0", "Tarvix V3.0"},
+        {"SQUARE, TUBING", "Square, tubing"},
+        {"  ", ""},
+    };
+    // clang-format on
+    for (const auto& [caption, name] : cases)
+        EXPECT_EQ(SentenceCase(caption), name) << caption;
+}
+
+class AccessibleNamesAppTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        desktop_.SetScreen({1024, 768});
+        app_ = std::make_unique<Application>(
+            desktop_, Settings{{"assemblytracker=on", "weightunits=inches", "weightdecimals=3"}});
+    }
+    HeadlessWindow& Win() { return static_cast<HeadlessWindow&>(app_->MainWindow()); }
+    std::string Name(int id) { return Win().Find(id)->accessibleName; }
+    void Click(int id) {
+        Win().SetChecked(id, true);
+        Win().Deliver(Event{Event::Kind::kControl, id, Notification::kClicked});
+    }
+
+    HeadlessDesktop desktop_;
+    std::unique_ptr<Application> app_;
+};
+
+// Every control but the panels and labels (which speak with their own text) is named, and the
+// names follow the captions through a change of shape and of unit.
+TEST_F(AccessibleNamesAppTest, NamesFollowTheCaptions) {
+    struct Look {
+        int id;
+        const char* name;
+    };
+    const std::vector<Look> round_inches = {
+        {kInput[0], "Outside diameter"},
+        {kInputMarker[0], "Outside diameter marker"},
+        {kInput[1], "Length"},
+        {kInput[3], "Input 4"},
+        {kVolume, "Unit volume (ci)"},
+        {kWeight, "Unit weight (lb)"},
+        {kTotal, "Total weight (lb)"},
+        {kDensityDisplay, "Density (lb/ci)"},
+        {kQuantity, "Quantity"},
+        {kItemQuantity, "Item quantity"},
+        {kAssemblyWeight, "Assembly weight (lb)"},
+        {kInputsCaption, "Inputs (inches)"},
+        {kSquareBar, "Square, solid bar"},
+        {kSquareTube, "Square, tubing"},
+        {kDecimals2, "Decimals: 2"},
+        {kItemPlus, "Item+"},
+        {kKnownValue, "Known value"},
+        {kSectionList, "Section"},
+        {kTitle, "Tarvix V3.0"},
+        {kUnitsSelector, "Units selector"},
+    };
+    const std::vector<Look> tube_millimeters = {
+        {kInput[0], "Outside measurement"},
+        {kInput[1], "Wall thickness"},
+        {kInput[4], "Length"},
+        {kInputMarker[4], "Length marker"},
+        {kVolume, "Unit volume (cc)"},
+        {kWeight, "Unit weight (kg)"},
+        {kTotal, "Total weight (kg)"},
+        {kDensityDisplay, "Density (gr/cc)"},
+        {kAssemblyWeight, "Assembly weight (kg)"},
+        {kAssemblyVolume, "Assembly volume (cc)"},
+        {kInputsCaption, "Inputs (millimeters)"},
+    };
+    for (const Look& look : round_inches)
+        EXPECT_EQ(Name(look.id), look.name) << look.id;
+    for (const ControlSpec& spec : MainWindowControls()) {
+        const bool speaks_itself =
+            spec.kind == ControlKind::kPanel || spec.kind == ControlKind::kLabel;
+        EXPECT_EQ(Name(spec.id).empty(), speaks_itself) << spec.id;
+    }
+    Click(kSquareTube);
+    Click(kMillimeters);
+    for (const Look& look : tube_millimeters)
+        EXPECT_EQ(Name(look.id), look.name) << look.id;
+    // The known-value field takes the name of its caption once a known-value mode shows one.
+    Click(kKnownWeightMode);
+    EXPECT_EQ(Name(kKnownValue), SentenceCase(Win().GetText(kKnownCaption)));
+    EXPECT_NE(Name(kKnownValue), "Known value");
+}
+
+// Tab reaches every control that takes the keyboard, each once.
+TEST_F(AccessibleNamesAppTest, TabOrderHoldsEveryControlOnce) {
+    const std::vector<int>& order = Win().TabOrder();
+    const std::set<int> unique(order.begin(), order.end());
+    EXPECT_EQ(unique.size(), order.size());
+    for (const ControlSpec& spec : MainWindowControls()) {
+        const bool takes_keys =
+            spec.kind == ControlKind::kInput || spec.kind == ControlKind::kOption ||
+            spec.kind == ControlKind::kCheckBox || spec.kind == ControlKind::kButton ||
+            spec.kind == ControlKind::kMarker || spec.kind == ControlKind::kList;
+        EXPECT_EQ(unique.contains(spec.id), takes_keys || spec.kind == ControlKind::kResultField)
+            << spec.id;
+    }
+}
+
+}  // namespace
+}  // namespace tarvix

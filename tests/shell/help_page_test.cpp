@@ -1,0 +1,38 @@
+#include "shell/help_page.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace tarvix {
+namespace {
+
+namespace fs = std::filesystem;
+
+// GUIDE opens the page beside the program, else the installed one; with neither it still hands
+// on the path beside the program.
+TEST(HelpPageTest, BesideTheProgramThenTheDataFolder) {
+    std::string pattern = (fs::temp_directory_path() / "tarvix-help-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const fs::path root = pattern;
+    const std::string bin = (root / "bin").string() + "/";
+    const fs::path beside = root / "bin" / "Tarvix30.html";
+    const fs::path installed = root / "share" / "tarvix" / "Tarvix30.html";
+    fs::create_directories(beside.parent_path());
+    fs::create_directories(installed.parent_path());
+
+    EXPECT_EQ(HelpPagePath(bin), beside.string());
+    fs::create_directory(beside);  // not a page
+    std::ofstream(installed) << "<html></html>";
+    EXPECT_EQ(HelpPagePath(bin), installed.string());
+    fs::remove(beside);
+    std::ofstream(beside) << "<html></html>";
+    EXPECT_EQ(HelpPagePath(bin), beside.string());
+    fs::remove_all(root);
+}
+
+}  // namespace
+}  // namespace tarvix
