@@ -28,6 +28,8 @@ ReportList::ReportList(QWidget* parent) : QTableWidget(parent) {
     verticalHeader()->hide();
     horizontalHeader()->setDefaultAlignment(kLeft);
     horizontalHeader()->setHighlightSections(false);
+    // Narrow columns keep the width asked for (the ID column is 25 pixels).
+    horizontalHeader()->setMinimumSectionSize(1);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     // Rows as high as the font needs, as a native report list draws them.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
