@@ -1,6 +1,9 @@
 #include "platform/qt/report_list.h"
 
+#include <QEvent>
 #include <QHeaderView>
+
+#include <algorithm>
 
 namespace tarvix {
 namespace {
@@ -9,6 +12,8 @@ constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
 
 QTableWidgetItem* CellItem(const QString& text) {
     auto* item = new QTableWidgetItem(text);
+    // A cell narrower than its text shows the text cut; the whole of it shows on hovering.
+    item->setToolTip(text);
     item->setTextAlignment(kLeft);
     // Cells are read, never typed over.
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
@@ -31,9 +36,19 @@ ReportList::ReportList(QWidget* parent) : QTableWidget(parent) {
     // Narrow columns keep the width asked for (the ID column is 25 pixels).
     horizontalHeader()->setMinimumSectionSize(1);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    // Rows as high as the font needs, as a native report list draws them.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    verticalHeader()->setMinimumSectionSize(1);
+    FitRowHeight();
+}
+
+// Rows as high as the font needs, as a native report list draws them.
+void ReportList::FitRowHeight() {
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 3);
+}
+
+void ReportList::changeEvent(QEvent* event) {
+    QTableWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) FitRowHeight();
 }
 
 void ReportList::InsertColumn(int position, const QString& header, int width) {
@@ -61,6 +76,7 @@ void ReportList::SetCell(int row, int column, const QString& text) {
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) return;
     if (QTableWidgetItem* existing = item(row, column)) {
         existing->setText(text);
+        existing->setToolTip(text);
     } else {
         setItem(row, column, CellItem(text));
     }

@@ -17,6 +17,12 @@ class ReportList : public QTableWidget {
     void SetCell(int row, int column, const QString& text);
     QString Header(int column) const;
     QString Cell(int row, int column) const;
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void FitRowHeight();
 };
 
 }  // namespace tarvix
