@@ -218,7 +218,12 @@ bool BuildAssembly(const AssemblyOptions& options, const std::string& text, Asse
         if (!refusals.empty()) return fail(refusals.front());
         const int count = tracker.List().Count();
         user.Click(ids::kItemPlus);
-        if (tracker.List().Count() == count) return fail("the part is not fully defined");
+        if (tracker.List().Count() == count) {
+            // The known-value modes leave every input undefined, so ITEM+ takes no such part.
+            return fail(request.modeOption != 0
+                            ? "a part given by its volume or weight cannot be added"
+                            : "the part is not fully defined");
+        }
         for (int button : buttons)
             user.Click(button);
     }

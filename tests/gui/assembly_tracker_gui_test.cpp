@@ -213,6 +213,12 @@ TEST_F(TrackerGuiTest, TheViewFollowsWhileMinimisedAndClearClosesIt) {
 TEST_F(TrackerGuiTest, ClosingWithUnsavedItemsAsksFirst) {
     AddRoundBar();
     Click(kView);
+    ASSERT_NE(View(), nullptr);
+    PressAndRelease(*View(), kViewClose);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return View() == nullptr; }, 5000));
+    EXPECT_FALSE(app_->Tracker().View().IsShown());
+    Click(kView);
+    ASSERT_NE(View(), nullptr);
     {
         MessageAnswer no(QMessageBox::No);
         ClickAndAnswer(kClose, no);
