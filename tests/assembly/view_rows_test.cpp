@@ -166,11 +166,6 @@ TEST(ViewRowsTest, RowsOfItemsAndTotals) {
     EXPECT_EQ(rows[11][6] + "|" + rows[11][7], "   TOT WGT  LB|    TOT VOL  CI");
     EXPECT_EQ(rows[12][6] + "|" + rows[12][7], Blanks(17) + "80.000|" + Blanks(16) + "800.000");
     EXPECT_EQ(rows[14], ViewRow{});
-
-    const auto metric = ViewRows(list, Unit::kMeters, 2);
-    EXPECT_EQ(metric[0][4] + "|" + metric[0][5], Blanks(15) + "1.13|" + Blanks(16) + "409.68");
-    EXPECT_EQ(metric[11][6] + "|" + metric[11][7], "   TOT WGT  KG|    TOT VOL  CC");
-    EXPECT_EQ(metric[12][6], Blanks(18) + "36.29");
 }
 
 TEST(ViewRowsTest, HeadersAndWidthsFollowTheOutputSystem) {
