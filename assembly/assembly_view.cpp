@@ -11,17 +11,17 @@ namespace {
 constexpr int kCellOrder[] = {2, 3, 4, 5, 6, 7, 1};  // after column 0, as the rows are filled
 
 ControlSpec ViewButton(int id, std::string_view text, int left) {
-    ControlSpec spec;
-    spec.id = id;
-    spec.kind = ControlKind::kButton;
-    spec.text = text;
-    spec.left = left;
-    spec.top = 280;
-    spec.width = 72;
-    spec.height = 23;
-    spec.textColour = colour::kBlack;
-    spec.background = colour::kWhite;
-    return spec;
+    ControlSpec button;
+    button.id = id;
+    button.kind = ControlKind::kButton;
+    button.text = text;
+    button.left = left;
+    button.top = 280;
+    button.width = 72;
+    button.height = 23;
+    button.textColour = colour::kBlack;
+    button.background = colour::kWhite;
+    return button;
 }
 
 }  // namespace
