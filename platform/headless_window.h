@@ -29,6 +29,11 @@ class HeadlessWindow : public TopLevelWindow {
         int selection = -1;
         int entryHeight = 0;
         std::string accessibleName;
+        // Report lists.
+        bool gridLines = false;
+        std::vector<std::string> headers;
+        std::vector<int> widths;
+        std::vector<std::vector<std::string>> rows;  // each as wide as the headers
     };
 
     void CreateControl(const ControlSpec& def) override;
@@ -54,6 +59,18 @@ class HeadlessWindow : public TopLevelWindow {
     void SetTabOrder(std::span<const int> ids) override {
         tab_order_.assign(ids.begin(), ids.end());
     }
+
+    void ReportSetGridLines(int id, bool on) override;
+    void ReportInsertColumn(int id, int position, std::string_view header, int width) override;
+    void ReportDeleteColumn(int id, int position) override;
+    void ReportInsertRow(int id, int row, std::string_view first_cell) override;
+    void ReportSetCell(int id, int row, int column, std::string_view text) override;
+    void ReportDeleteAllRows(int id) override;
+    int ReportColumnCount(int id) const override;
+    int ReportRowCount(int id) const override;
+    std::string ReportHeader(int id, int column) const override;
+    int ReportColumnWidth(int id, int column) const override;
+    std::string ReportCell(int id, int row, int column) const override;
 
     void SetEventSink(EventSink* sink) override { sink_ = sink; }
     void SetWindowText(std::string_view text) override { title_ = std::string(text); }
@@ -87,6 +104,8 @@ class HeadlessWindow : public TopLevelWindow {
 
   private:
     Control* Lookup(int id);
+    Control* LookupReport(int id);
+    const Control* FindReport(int id) const;
 
     EventSink* sink_ = nullptr;
     std::string title_;

@@ -32,8 +32,8 @@ int CentredLeft(int screen_width, int width) {
 }
 
 MainWindowHandler::MainWindowHandler(Desktop& desktop, TopLevelWindow& window,
-                                     Calculator& calculator, int top)
-    : desktop_(desktop), window_(window), calc_(calculator), top_(top) {}
+                                     Calculator& calculator, AssemblyTracker& tracker, int top)
+    : desktop_(desktop), window_(window), calc_(calculator), tracker_(tracker), top_(top) {}
 
 void MainWindowHandler::HandleEvent(const Event& event) {
     switch (event.kind) {
@@ -47,7 +47,7 @@ void MainWindowHandler::HandleEvent(const Event& event) {
             }
             break;
         case Event::Kind::kCloseRequest:
-            running_ = false;
+            RequestClose();
             break;
         case Event::Kind::kControl:
             OnControl(event.id, event.code);
@@ -80,6 +80,7 @@ void MainWindowHandler::OnControl(int id, Notification code) {
         }
         return;
     }
+    if (OnTrackerControl(id)) return;
     if (const int k = InputNumber(ids::kInputMarker, id)) {
         calc_.CommitDimension(k);
     } else if (id == ids::kQuantityMarker) {
@@ -109,7 +110,7 @@ void MainWindowHandler::OnControl(int id, Notification code) {
     } else if (id == ids::kHide) {
         window_.Show(ShowCommand::kMinimised);
     } else if (id == ids::kClose) {
-        running_ = false;
+        RequestClose();
     } else if (id == ids::kGuide) {
         OpenGuide();
     }
@@ -122,6 +123,53 @@ void MainWindowHandler::OpenGuide() {
     desktop_.ShowMessage(&window_,
                          "No program was found to show the guide.\nThe guide is the file " + path,
                          "Info", MessageButtons::kOk, MessageIcon::kExclamation);
+}
+
+bool MainWindowHandler::OnTrackerControl(int id) {
+    switch (id) {
+        case ids::kItemPlus:
+            tracker_.AddCurrentPart();
+            return true;
+        case ids::kItemMinus:
+            tracker_.RemoveCurrentItem();
+            return true;
+        case ids::kQtyPlus:
+            tracker_.IncreaseQuantity();
+            return true;
+        case ids::kQtyMinus:
+            tracker_.DecreaseQuantity();
+            return true;
+        case ids::kSolid:
+            tracker_.MakeSolid();
+            return true;
+        case ids::kCavity:
+            tracker_.MakeCavity();
+            return true;
+        case ids::kZero:
+            tracker_.ToggleZero();
+            return true;
+        case ids::kClear:
+            tracker_.ClearAssembly();
+            return true;
+        case ids::kView:
+            tracker_.ShowView();
+            return true;
+        case ids::kItemList:
+            tracker_.ItemDisplay();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void MainWindowHandler::RequestClose() {
+    if (tracker_.Unsaved() &&
+        desktop_.ShowMessage(&window_, "Assembly data has not been saved. Close anyway?", "Close",
+                             MessageButtons::kYesNo,
+                             MessageIcon::kQuestion) != MessageResult::kYes) {
+        return;
+    }
+    running_ = false;
 }
 
 void MainWindowHandler::ResizeForTracker() {
