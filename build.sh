@@ -8,7 +8,8 @@ cd "$(dirname "$0")"
 mode=${1:-run}
 run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
               fonts-dejavu-core fonts-dejavu-extra)
-test_packages=("${run_packages[@]}" libgtest-dev libgmock-dev clang libclang-rt-14-dev)
+test_packages=("${run_packages[@]}" libgtest-dev libgmock-dev clang libclang-rt-14-dev
+               poppler-utils)
 
 install_missing() {
     local missing=()
