@@ -13,6 +13,7 @@
 #include "platform/qt/event_queue.h"
 #include "platform/qt/file_dialog_filter.h"
 #include "platform/qt/font_setup.h"
+#include "platform/qt/qt_print_document.h"
 #include "platform/qt/qt_top_level_window.h"
 
 namespace tarvix {
@@ -92,6 +93,10 @@ std::string QtDesktop::SaveDialog(TopLevelWindow* owner, std::string_view title,
     if (dialog.exec() != QDialog::Accepted) return "";
     const QStringList files = dialog.selectedFiles();
     return files.isEmpty() ? std::string() : files.front().toStdString();
+}
+
+std::unique_ptr<PrintDocument> QtDesktop::OpenPrintDocument(TopLevelWindow* owner) {
+    return std::make_unique<QtPrintDocument>(QtPrintDocument::WhenEnded::kPreview, owner);
 }
 
 void QtDesktop::ShellOpen(std::string_view path) {

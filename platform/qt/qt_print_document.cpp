@@ -11,6 +11,9 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
+
+#include <algorithm>
 
 #include "platform/atomic_file.h"
 #include "platform/qt/font_setup.h"
@@ -103,7 +106,9 @@ void QtPrintDocument::NewPage(int handle) {
 }
 
 void QtPrintDocument::EndDoc(int handle) {
-    if (Accepts(handle)) ended_ = true;
+    if (!Accepts(handle)) return;
+    ended_ = true;
+    if (when_ended_ == WhenEnded::kPreview) ShowPreview(preview_owner_);
 }
 
 bool QtPrintDocument::RenderPdf(const std::string& path) const {
@@ -134,6 +139,11 @@ void QtPrintDocument::ShowPreview(TopLevelWindow* owner) const {
     auto* window = dynamic_cast<QtTopLevelWindow*>(owner);
     QPrintPreviewDialog dialog(&printer, window ? window->Frame() : nullptr);
     dialog.setWindowTitle(ToQString(title_));
+    // Large enough for the whole tool bar and a readable page.
+    if (const QScreen* screen = dialog.screen()) {
+        const QSize room = screen->availableGeometry().size();
+        dialog.resize(std::min(room.width() * 9 / 10, 1100), std::min(room.height() * 9 / 10, 850));
+    }
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [this](QPrinter* target) {
                          QPainter painter;

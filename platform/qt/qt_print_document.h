@@ -15,6 +15,13 @@ namespace tarvix {
 // needed for a PDF); without one no document can be started.
 class QtPrintDocument final : public PrintDocument {
   public:
+    // What EndDoc does: nothing (the caller renders the pages), or open the print preview.
+    enum class WhenEnded { kKeep, kPreview };
+
+    explicit QtPrintDocument(WhenEnded when_ended = WhenEnded::kKeep,
+                             TopLevelWindow* preview_owner = nullptr)
+        : when_ended_(when_ended), preview_owner_(preview_owner) {}
+
     int StartDoc(std::string_view title) override;
     void Font(int handle, FontStyle style, float points, Rgb colour,
               std::string_view face) override;
@@ -49,6 +56,8 @@ class QtPrintDocument final : public PrintDocument {
   private:
     bool Accepts(int handle) const { return handle == handle_ && !ended_; }
 
+    WhenEnded when_ended_;
+    TopLevelWindow* preview_owner_;
     int handle_ = 0;
     bool ended_ = false;
     std::string title_;
