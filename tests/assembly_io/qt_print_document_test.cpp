@@ -8,13 +8,16 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "assembly/io/print_report.h"
+#include "platform/qt/offscreen_application.h"
 #include "tests/assembly_io/assembly_items.h"
 
 namespace tarvix {
@@ -98,6 +101,40 @@ TEST_F(QtPrintDocumentTest, WithoutAnApplicationNoDocumentStarts) {
     EXPECT_EQ(document.PageCount(), 0);
     EXPECT_FALSE(document.RenderPdf(pdf_));
     EXPECT_FALSE(std::filesystem::exists(pdf_));
+}
+
+// Sets an environment variable for the scope, then puts back what was there.
+class ScopedVariable {
+  public:
+    ScopedVariable(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        setenv(name, value, 1);
+    }
+    ~ScopedVariable() {
+        if (old_) {
+            setenv(name_, old_->c_str(), 1);
+        } else {
+            unsetenv(name_);
+        }
+    }
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST_F(QtPrintDocumentTest, AnOffscreenApplicationNeedsNoDisplay) {
+    if (QCoreApplication::instance()) GTEST_SKIP() << "an earlier test opened the application";
+    {
+        const ScopedVariable platform("QT_QPA_PLATFORM", "xcb");
+        const ScopedVariable display("DISPLAY", ":no-such-display");
+        OffscreenApplication offscreen;
+        QtPrintDocument document;
+        ASSERT_EQ(ComposeReport(FiftyItems(), Unit::kMillimeters, 3, document), "");
+        ASSERT_TRUE(document.RenderPdf(pdf_));
+    }
+    EXPECT_NE(Squeeze(Output("pdftotext '" + pdf_ + "' -")).find("DIMENSIONS - MILLIMETERS"),
+              std::string::npos);
 }
 
 TEST_F(QtPrintDocumentTest, RendersTheReportAsAPdfOfLandscapeLetterPages) {
