@@ -423,4 +423,11 @@ std::string Calculator::Dimension(double inches) const {
     return FormatNumber(FromInches(inches, unit_), decimals_, false);
 }
 
+void Calculator::UndefineEmptyInputs() {
+    for (int k = 1; k <= 6; ++k) {
+        if (window_.GetText(InputId(k)).empty())
+            part_.defined[static_cast<std::size_t>(k - 1)] = false;
+    }
+}
+
 }  // namespace tarvix

@@ -56,6 +56,10 @@ class Calculator {
     void ShowResults();
     void ClearResults();
 
+    // Before the part is added to the assembly: an input whose text has been erased is no longer
+    // defined, whatever it held before.
+    void UndefineEmptyInputs();
+
     // Units and decimals.
     void SelectInputUnit(int option_id);
     void SelectDecimals(int option_id);

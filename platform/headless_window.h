@@ -27,6 +27,11 @@ class HeadlessWindow : public TopLevelWindow {
         std::vector<std::string> entries;
         int selection = -1;
         int entryHeight = 0;
+        // Report lists.
+        bool gridLines = false;
+        std::vector<std::string> headers;
+        std::vector<int> widths;
+        std::vector<std::vector<std::string>> rows;  // each as wide as the headers
     };
 
     void CreateControl(const ControlSpec& def) override;
@@ -47,6 +52,18 @@ class HeadlessWindow : public TopLevelWindow {
     int ListSelection(int id) const override;
     int ListCount(int id) const override;
     void ListSetEntryHeight(int id, int pixels) override;
+
+    void ReportSetGridLines(int id, bool on) override;
+    void ReportInsertColumn(int id, int position, std::string_view header, int width) override;
+    void ReportDeleteColumn(int id, int position) override;
+    void ReportInsertRow(int id, int row, std::string_view first_cell) override;
+    void ReportSetCell(int id, int row, int column, std::string_view text) override;
+    void ReportDeleteAllRows(int id) override;
+    int ReportColumnCount(int id) const override;
+    int ReportRowCount(int id) const override;
+    std::string ReportHeader(int id, int column) const override;
+    int ReportColumnWidth(int id, int column) const override;
+    std::string ReportCell(int id, int row, int column) const override;
 
     void SetEventSink(EventSink* sink) override { sink_ = sink; }
     void SetWindowText(std::string_view text) override { title_ = std::string(text); }
@@ -77,6 +94,8 @@ class HeadlessWindow : public TopLevelWindow {
 
   private:
     Control* Lookup(int id);
+    Control* LookupReport(int id);
+    const Control* FindReport(int id) const;
 
     EventSink* sink_ = nullptr;
     std::string title_;

@@ -37,6 +37,7 @@ enum class ControlKind {
     kList,          // drop-down list, no typing
     kButton,        // self-drawn push button
     kMarker,        // 20 x 12 colour block button without text
+    kReportList,    // table with column headers, grid lines, single selection and a border
 };
 
 struct FontSpec {
@@ -90,6 +91,20 @@ class Window {
     virtual int ListSelection(int id) const = 0;  // -1 when none
     virtual int ListCount(int id) const = 0;
     virtual void ListSetEntryHeight(int id, int pixels) = 0;
+
+    // Report lists: rows of cells under column headers. Texts are shown as given, leading blanks
+    // included (the cells align left). Positions out of range are ignored; reads give "" or 0.
+    virtual void ReportSetGridLines(int id, bool on) = 0;
+    virtual void ReportInsertColumn(int id, int position, std::string_view header, int width) = 0;
+    virtual void ReportDeleteColumn(int id, int position) = 0;
+    virtual void ReportInsertRow(int id, int row, std::string_view first_cell) = 0;
+    virtual void ReportSetCell(int id, int row, int column, std::string_view text) = 0;
+    virtual void ReportDeleteAllRows(int id) = 0;
+    virtual int ReportColumnCount(int id) const = 0;
+    virtual int ReportRowCount(int id) const = 0;
+    virtual std::string ReportHeader(int id, int column) const = 0;
+    virtual int ReportColumnWidth(int id, int column) const = 0;
+    virtual std::string ReportCell(int id, int row, int column) const = 0;
 };
 
 }  // namespace tarvix

@@ -20,7 +20,9 @@ Application::Application(Desktop& desktop, const Settings& settings) : desktop_(
     window_->SetChecked(ids::kTrackerCheck, tracker);
 
     calculator_ = std::make_unique<Calculator>(*window_);
-    handler_ = std::make_unique<MainWindowHandler>(desktop, *window_, *calculator_, top);
+    tracker_ = std::make_unique<AssemblyTracker>(desktop, *window_, *calculator_);
+    calculator_->SetDisplayListener(tracker_.get());
+    handler_ = std::make_unique<MainWindowHandler>(desktop, *window_, *calculator_, *tracker_, top);
     StartState(settings);
     window_->SetEventSink(handler_.get());
     window_->StartTimer(kMainTimer, kMainTimerPeriodMs);
@@ -57,6 +59,8 @@ void Application::Run() {
 
 void Application::Shutdown() {
     if (!window_) return;
+    // The view window closes first, then the main window.
+    tracker_->CloseView();
     window_->SetEventSink(nullptr);
     window_->StopTimer(kMainTimer);
     window_.reset();

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "assembly/assembly_tracker.h"
 #include "core/calculator.h"
 #include "platform/desktop.h"
 #include "shell/main_window_handler.h"
@@ -22,6 +23,7 @@ class Application {
 
     TopLevelWindow& MainWindow() { return *window_; }
     Calculator& Calc() { return *calculator_; }
+    AssemblyTracker& Tracker() { return *tracker_; }
     MainWindowHandler& Handler() { return *handler_; }
 
   private:
@@ -30,6 +32,7 @@ class Application {
     Desktop& desktop_;
     std::unique_ptr<TopLevelWindow> window_;
     std::unique_ptr<Calculator> calculator_;
+    std::unique_ptr<AssemblyTracker> tracker_;
     std::unique_ptr<MainWindowHandler> handler_;
 };
 

@@ -4,11 +4,13 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <iostream>
 
 #include "core/expression_evaluator.h"
 #include "core/material_catalogue.h"
 #include "core/number_format.h"
 #include "core/section_tables.h"
+#include "shell/calc_assembly.h"
 
 namespace tarvix {
 namespace {
@@ -51,6 +53,23 @@ Usage:
       defined) or a typed value was refused (its error then goes to standard error as
       inputK: TEXT, quantity: TEXT, density: TEXT or known: TEXT); 1 for a usage error.
 
+  tarvix-calc assembly [--units U] [--decimals N] [--view] [LIST]
+      Collects parts into an assembly as ITEM+ does and prints the tracker panel for the last
+      part: material=, quantity=, item_volume=, item_weight=, group_weight=, assembly_weight=,
+      assembly_volume=. With --view it prints the Assembly Info window instead: the eight
+      column headers, then every row, each line the eight cells (leading blanks kept) joined
+      by a tab.
+      LIST    a parts list file; standard input when absent or -. One part per line, written as
+              the arguments of weigh (SHAPE, options, commits; words with blanks in double
+              quotes), optionally followed by steps "| OP" that press a button for the part
+              just added, in order: cavity, solid, zero, qty+, qty-. Blank lines and lines
+              starting with # are skipped. Each part is typed in its own --units and --decimals.
+      --units, --decimals   the unit and decimals switched to once every part is in, before
+                            the panel or the window is read (default inches and 3)
+      Exit status: 0 when every part is added; 2 when a line cannot be added (unknown shape or
+      option, a part not fully defined, a refused value, a 51st part): standard error then says
+      "line N: " and why, and nothing is printed; 1 for a usage error of the command itself.
+
   tarvix-calc materials
       Lists the material catalogue: family, index, name, density in lb/in3 (tab-separated).
 
@@ -62,8 +81,15 @@ Usage:
   tarvix-calc --help
       Shows this text.
 
-Example:
+Examples:
   tarvix-calc weigh round 1 12          prints volume=9.425, weight=.919, total=.919, ...
+
+  tarvix-calc assembly --units millimeters --view parts.txt, where parts.txt holds
+      # frame
+      "rectangular tube" --quantity 4 2 3 .125 .25 .125 48
+      round --material "oak, red" 2 "12 1/2"
+      "round tubew" 2 .25 12 | cavity
+      pipe --row 2 --units feet 2.5 | qty+ | qty+
 )";
 
 std::string Trim(std::string_view text) {
@@ -181,7 +207,8 @@ std::string Lower(std::string text) {
 
 int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty())
-        return Usage(err, "a command is needed: eval, format, weigh, materials, sections");
+        return Usage(err,
+                     "a command is needed: eval, format, weigh, assembly, materials, sections");
     const std::string& command = args[0];
     if (command == "--help" || command == "-h" || command == "help") {
         out << kHelp;
@@ -190,10 +217,12 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (command == "eval") return Eval(args, out, err);
     if (command == "format") return Format(args, out, err);
     if (command == "weigh") return RunWeigh({args.begin() + 1, args.end()}, out, err);
+    if (command == "assembly")
+        return RunAssembly({args.begin() + 1, args.end()}, std::cin, out, err);
     if (command == "materials") return Materials(out);
     if (command == "sections") return Sections(args, out, err);
     return Usage(err, "unknown command '" + command +
-                          "'; the commands are eval, format, weigh, materials, sections");
+                          "'; the commands are eval, format, weigh, assembly, materials, sections");
 }
 
 }  // namespace tarvix

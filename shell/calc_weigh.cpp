@@ -8,21 +8,10 @@
 #include "platform/headless_desktop.h"
 #include "shell/application.h"
 #include "shell/calc_cli.h"
+#include "shell/weigh_part.h"
 
 namespace tarvix {
 namespace {
-
-struct WeighRequest {
-    int shape = 0;       // 1..20, or 0 for a known-value mode
-    int modeOption = 0;  // the known volume or known weight option
-    std::string units = "inches";
-    std::string decimals = "3";
-    std::optional<std::string> material;
-    std::optional<std::string> density;
-    std::optional<std::string> quantity;
-    std::optional<int> row;
-    std::vector<std::string> commits;
-};
 
 constexpr std::string_view kUnitChoices = "inches, feet, millimeters, meters";
 
@@ -154,56 +143,20 @@ std::string MaterialChoices() {
     return list;
 }
 
-// Drives the main window as a user would, through the same event handler the window uses.
-class Driver {
-  public:
-    Driver(HeadlessDesktop& desktop, HeadlessWindow& window) : desktop_(desktop), window_(window) {}
-
-    void Click(int id) {
-        window_.SetChecked(id, true);
-        window_.Deliver(Event{Event::Kind::kControl, id, Notification::kClicked});
-    }
-
-    void Pick(int list, int index) {
-        window_.ListSelect(list, index);
-        window_.Deliver(Event{Event::Kind::kControl, list, Notification::kListActivity});
-    }
-
-    // Clicks into the field (the field that had the focus loses it), types and presses Enter.
-    void Type(int field, const std::string& text) {
-        const int previous = window_.Focus();
-        if (previous != field && previous != 0) {
-            window_.Deliver(Event{Event::Kind::kControl, previous, Notification::kFocusLost});
-        }
-        window_.GiveFocus(field);
-        window_.Deliver(Event{Event::Kind::kControl, field, Notification::kFocusGained});
-        window_.SetText(field, text);
-        desktop_.PressEnter();
-        window_.Deliver(Event{Event::Kind::kTimer, kMainTimer, Notification::kClicked});
-    }
-
-  private:
-    HeadlessDesktop& desktop_;
-    HeadlessWindow& window_;
-};
-
 }  // namespace
 
-int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    WeighRequest request;
-    if (const std::string problem = ParseRequest(args, request); !problem.empty()) {
-        return Usage(err, problem);
+std::string ParseWeighRequest(const std::vector<std::string>& args, WeighRequest& request) {
+    if (std::string problem = ParseRequest(args, request); !problem.empty()) return problem;
+    if (request.material &&
+        !FindMaterial(*request.material, request.familyOption, request.materialIndex)) {
+        return "unknown material '" + *request.material + "'; the materials are:\n" +
+               MaterialChoices();
     }
-    int family_option = 0, material_index = 0;
-    if (request.material && !FindMaterial(*request.material, family_option, material_index)) {
-        return Usage(err, "unknown material '" + *request.material + "'; the materials are:\n" +
-                              MaterialChoices());
-    }
+    return "";
+}
 
-    HeadlessDesktop desktop;
-    const Settings settings{{"assemblytracker=on", "weightunits=" + request.units,
-                             "weightdecimals=" + request.decimals}};
-    Application app(desktop, settings);
+std::string TypePart(Application& app, HeadlessDesktop& desktop, const WeighRequest& request,
+                     std::vector<std::string>& refusals) {
     auto& window = static_cast<HeadlessWindow&>(app.MainWindow());
     Calculator& calc = app.Calc();
     Driver user(desktop, window);
@@ -216,22 +169,20 @@ int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (request.row) {
         const int rows = window.ListCount(ids::kSectionList);
         if (*request.row < 0 || *request.row >= rows) {
-            return Usage(err, "--row must be from 0 to " + std::to_string(rows - 1));
+            return "--row must be from 0 to " + std::to_string(rows - 1);
         }
         user.Pick(ids::kSectionList, *request.row);
     }
 
     // A refused value leaves the window computing with what it had before (the catalogue
     // density, quantity 1): a script must not take that for an answer.
-    bool refused = false;
     auto report = [&](const std::string& field) {
         if (calc.LastCommitError() == EvalError::kNone) return;
-        err << field << ": " << ErrorText(calc.LastCommitError()) << "\n";
-        refused = true;
+        refusals.push_back(field + ": " + std::string(ErrorText(calc.LastCommitError())));
     };
     if (request.material) {
-        user.Click(family_option);
-        user.Pick(ids::kMaterialList, material_index);
+        user.Click(request.familyOption);
+        user.Pick(ids::kMaterialList, request.materialIndex);
     } else if (request.density) {
         user.Click(ids::kFamilyUser);
         user.Type(ids::kDensityEntry, *request.density);
@@ -258,21 +209,41 @@ int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostre
             text = commit.substr(2);
         }
         if (k > 6 || k > input_count) {
-            return Usage(err, "there is no input " + std::to_string(k) + " to take '" + text +
-                                  "': this shape takes " + std::to_string(input_count) +
-                                  " input(s)");
+            return "there is no input " + std::to_string(k) + " to take '" + text +
+                   "': this shape takes " + std::to_string(input_count) + " input(s)";
         }
         if (!window.IsEnabled(ids::kInput[k - 1])) {
-            return Usage(err, "input " + std::to_string(k) +
-                                  " is not open for typing yet; commit the inputs before it first");
+            return "input " + std::to_string(k) +
+                   " is not open for typing yet; commit the inputs before it first";
         }
         user.Type(ids::kInput[k - 1], text);
         report("input" + std::to_string(k));
         last = k;
     }
+    return "";
+}
 
+int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    WeighRequest request;
+    if (const std::string problem = ParseWeighRequest(args, request); !problem.empty()) {
+        return Usage(err, problem);
+    }
+
+    HeadlessDesktop desktop;
+    const Settings settings{{"assemblytracker=on", "weightunits=" + request.units,
+                             "weightdecimals=" + request.decimals}};
+    Application app(desktop, settings);
+    auto& window = static_cast<HeadlessWindow&>(app.MainWindow());
+    std::vector<std::string> refusals;
+    const std::string problem = TypePart(app, desktop, request, refusals);
+    for (const std::string& refusal : refusals)
+        err << refusal << "\n";
+    if (!problem.empty()) return Usage(err, problem);
+
+    const bool known_mode = request.modeOption != 0;
+    const int input_count = known_mode ? 0 : Shape(request.shape).inputCount;
     const int density_field =
-        calc.Material().family == Family::kUser ? ids::kDensityEntry : ids::kDensityDisplay;
+        app.Calc().Material().family == Family::kUser ? ids::kDensityEntry : ids::kDensityDisplay;
     out << "volume=" << window.GetText(ids::kVolume) << "\n"
         << "weight=" << window.GetText(ids::kWeight) << "\n"
         << "total=" << window.GetText(ids::kTotal) << "\n"
@@ -285,7 +256,7 @@ int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostre
             out << "input" << k << "=" << window.GetText(ids::kInput[k - 1]) << "\n";
         }
     }
-    return refused || window.GetText(ids::kVolume) == " " ? 2 : 0;
+    return !refusals.empty() || window.GetText(ids::kVolume) == " " ? 2 : 0;
 }
 
 }  // namespace tarvix

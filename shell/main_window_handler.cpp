@@ -30,8 +30,8 @@ int CentredLeft(int screen_width, int width) {
 }
 
 MainWindowHandler::MainWindowHandler(Desktop& desktop, TopLevelWindow& window,
-                                     Calculator& calculator, int top)
-    : desktop_(desktop), window_(window), calc_(calculator), top_(top) {}
+                                     Calculator& calculator, AssemblyTracker& tracker, int top)
+    : desktop_(desktop), window_(window), calc_(calculator), tracker_(tracker), top_(top) {}
 
 void MainWindowHandler::HandleEvent(const Event& event) {
     switch (event.kind) {
@@ -42,7 +42,7 @@ void MainWindowHandler::HandleEvent(const Event& event) {
             if (event.id == kMainTimer && desktop_.EnterKeyPressed()) Commit(last_focused_);
             break;
         case Event::Kind::kCloseRequest:
-            running_ = false;
+            RequestClose();
             break;
         case Event::Kind::kControl:
             OnControl(event.id, event.code);
@@ -73,6 +73,7 @@ void MainWindowHandler::OnControl(int id, Notification code) {
         }
         return;
     }
+    if (OnTrackerControl(id)) return;
     if (const int k = InputNumber(ids::kInputMarker, id)) {
         calc_.CommitDimension(k);
     } else if (id == ids::kQuantityMarker) {
@@ -102,10 +103,57 @@ void MainWindowHandler::OnControl(int id, Notification code) {
     } else if (id == ids::kHide) {
         window_.Show(ShowCommand::kMinimised);
     } else if (id == ids::kClose) {
-        running_ = false;
+        RequestClose();
     } else if (id == ids::kGuide) {
         desktop_.ShellOpen(desktop_.ProgramDirectory() + kHelpPage);
     }
+}
+
+bool MainWindowHandler::OnTrackerControl(int id) {
+    switch (id) {
+        case ids::kItemPlus:
+            tracker_.AddCurrentPart();
+            return true;
+        case ids::kItemMinus:
+            tracker_.RemoveCurrentItem();
+            return true;
+        case ids::kQtyPlus:
+            tracker_.IncreaseQuantity();
+            return true;
+        case ids::kQtyMinus:
+            tracker_.DecreaseQuantity();
+            return true;
+        case ids::kSolid:
+            tracker_.MakeSolid();
+            return true;
+        case ids::kCavity:
+            tracker_.MakeCavity();
+            return true;
+        case ids::kZero:
+            tracker_.ToggleZero();
+            return true;
+        case ids::kClear:
+            tracker_.ClearAssembly();
+            return true;
+        case ids::kView:
+            tracker_.ShowView();
+            return true;
+        case ids::kItemList:
+            tracker_.ItemDisplay();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void MainWindowHandler::RequestClose() {
+    if (tracker_.Unsaved() &&
+        desktop_.ShowMessage(&window_, "Assembly data has not been saved. Close anyway?", "Close",
+                             MessageButtons::kYesNo,
+                             MessageIcon::kQuestion) != MessageResult::kYes) {
+        return;
+    }
+    running_ = false;
 }
 
 void MainWindowHandler::ResizeForTracker() {

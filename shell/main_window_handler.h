@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assembly/assembly_tracker.h"
 #include "core/calculator.h"
 #include "platform/desktop.h"
 
@@ -19,7 +20,8 @@ int CentredLeft(int screen_width, int width);
 // It keeps no state but the last-focused field and the run flag.
 class MainWindowHandler : public EventSink {
   public:
-    MainWindowHandler(Desktop& desktop, TopLevelWindow& window, Calculator& calculator, int top);
+    MainWindowHandler(Desktop& desktop, TopLevelWindow& window, Calculator& calculator,
+                      AssemblyTracker& tracker, int top);
 
     void HandleEvent(const Event& event) override;
 
@@ -31,10 +33,15 @@ class MainWindowHandler : public EventSink {
     void OnControl(int id, Notification code);
     void Commit(int field);
     void ResizeForTracker();
+    bool OnTrackerControl(int id);
+    // CLOSE or the window system's close request: ends the run unless unsaved assembly data
+    // makes the user think again.
+    void RequestClose();
 
     Desktop& desktop_;
     TopLevelWindow& window_;
     Calculator& calc_;
+    AssemblyTracker& tracker_;
     int top_;
     int last_focused_ = 0;
     bool running_ = true;

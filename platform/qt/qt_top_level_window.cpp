@@ -11,6 +11,7 @@
 #include "platform/qt/control_widgets.h"
 #include "platform/qt/font_setup.h"
 #include "platform/qt/marker_button.h"
+#include "platform/qt/report_list.h"
 #include "platform/qt/self_drawn_button.h"
 #include "platform/qt/window_frame.h"
 
@@ -56,7 +57,7 @@ void ApplyColours(QWidget* widget, ControlKind kind, Rgb text_rgb, Rgb backgroun
             break;
     }
     QPalette palette = widget->palette();
-    if (IsEditField(kind) || kind == ControlKind::kList) {
+    if (IsEditField(kind) || kind == ControlKind::kList || kind == ControlKind::kReportList) {
         palette.setColor(QPalette::Base, background);
         SetTextColour(palette, QPalette::Text, text);
         SetTextColour(palette, QPalette::ButtonText, text);
@@ -199,6 +200,8 @@ QWidget* QtTopLevelWindow::MakeWidget(const ControlSpec& def) {
             report_clicks(marker);
             return marker;
         }
+        case ControlKind::kReportList:
+            return new ReportList(parent);
     }
     return new QWidget(parent);
 }
@@ -263,6 +266,7 @@ std::string QtTopLevelWindow::GetText(int id) const {
             return static_cast<const ListBox*>(widget)->currentText().toStdString();
         case ControlKind::kPanel:
         case ControlKind::kMarker:
+        case ControlKind::kReportList:
             break;
     }
     return control->text;

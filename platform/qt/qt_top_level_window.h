@@ -15,6 +15,7 @@ class QWidget;
 namespace tarvix {
 
 class ListBox;
+class ReportList;
 class WindowFrame;
 
 // A frameless top-level window with the program's controls on its client area. Its events go
@@ -46,6 +47,18 @@ class QtTopLevelWindow final : public TopLevelWindow, private EventTarget {
     int ListCount(int id) const override;
     void ListSetEntryHeight(int id, int pixels) override;
 
+    void ReportSetGridLines(int id, bool on) override;
+    void ReportInsertColumn(int id, int position, std::string_view header, int width) override;
+    void ReportDeleteColumn(int id, int position) override;
+    void ReportInsertRow(int id, int row, std::string_view first_cell) override;
+    void ReportSetCell(int id, int row, int column, std::string_view text) override;
+    void ReportDeleteAllRows(int id) override;
+    int ReportColumnCount(int id) const override;
+    int ReportRowCount(int id) const override;
+    std::string ReportHeader(int id, int column) const override;
+    int ReportColumnWidth(int id, int column) const override;
+    std::string ReportCell(int id, int row, int column) const override;
+
     void SetEventSink(EventSink* sink) override { sink_ = sink; }
     void SetWindowText(std::string_view text) override;
     void SetBackground(Rgb colour) override;
@@ -74,6 +87,7 @@ class QtTopLevelWindow final : public TopLevelWindow, private EventTarget {
     const Control* Find(int id) const;
     Control* Find(int id);
     ListBox* FindList(int id) const;
+    ReportList* FindReport(int id) const;
 
     EventQueue& queue_;
     EventSink* sink_ = nullptr;

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QTableWidget>
+
+namespace tarvix {
+
+// A report-style list: column headers over rows of cells, grid lines, one row selectable at a
+// time, a border. Headers and cells keep their texts in the widget's own items, leading blanks
+// included, and align them left, so screen readers read exactly what is shown.
+class ReportList : public QTableWidget {
+  public:
+    explicit ReportList(QWidget* parent);
+
+    void InsertColumn(int position, const QString& header, int width);
+    void DeleteColumn(int position);
+    void InsertRow(int row, const QString& first_cell);
+    void SetCell(int row, int column, const QString& text);
+    QString Header(int column) const;
+    QString Cell(int row, int column) const;
+};
+
+}  // namespace tarvix

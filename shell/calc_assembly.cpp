@@ -1,0 +1,286 @@
+#include "shell/calc_assembly.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "assembly/assembly_tracker.h"
+#include "assembly/view_rows.h"
+#include "core/control_ids.h"
+#include "platform/headless_desktop.h"
+#include "shell/calc_cli.h"
+#include "shell/weigh_part.h"
+
+namespace tarvix {
+namespace {
+
+// A parts list holds at most fifty parts; with comments and blank lines a megabyte is far more
+// than any list that could mean something.
+constexpr std::size_t kMaxListBytes = 1 << 20;
+
+struct Step {
+    std::string_view word;
+    int button;
+};
+constexpr Step kSteps[] = {{"cavity", ids::kCavity},
+                           {"solid", ids::kSolid},
+                           {"zero", ids::kZero},
+                           {"qty+", ids::kQtyPlus},
+                           {"qty-", ids::kQtyMinus}};
+
+int Usage(std::ostream& err, const std::string& message) {
+    err << "tarvix-calc assembly: " << message << "\nRun 'tarvix-calc --help' for usage.\n";
+    return 1;
+}
+
+int UnitOption(const std::string& units) {
+    if (units == "feet") return ids::kFeet;
+    if (units == "millimeters") return ids::kMillimeters;
+    if (units == "meters") return ids::kMeters;
+    return ids::kInches;
+}
+
+int DecimalsOption(const std::string& decimals) {
+    if (decimals == "1") return ids::kDecimals1;
+    if (decimals == "2") return ids::kDecimals2;
+    return ids::kDecimals3;
+}
+
+// Parses the command's own arguments; an empty text on success, otherwise what is wrong.
+std::string ParseOptions(const std::vector<std::string>& args, AssemblyOptions& options) {
+    bool have_list = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--view") {
+            options.view = true;
+            continue;
+        }
+        if (arg == "-" || arg.rfind("-", 0) != 0) {
+            if (have_list) return "one LIST only, not '" + options.list + "' and '" + arg + "'";
+            options.list = arg;
+            have_list = true;
+            continue;
+        }
+        std::string option = arg, value;
+        if (const std::size_t eq = arg.find('='); eq != std::string::npos) {
+            option = arg.substr(0, eq);
+            value = arg.substr(eq + 1);
+        } else if (i + 1 < args.size() && (arg == "--units" || arg == "--decimals")) {
+            value = args[++i];
+        } else if (arg == "--units" || arg == "--decimals") {
+            return "option " + arg + " needs a value";
+        }
+        if (option == "--units") {
+            options.units = Lower(value);
+            if (options.units != "inches" && options.units != "feet" &&
+                options.units != "millimeters" && options.units != "meters") {
+                return "unknown unit '" + value +
+                       "'; the units are inches, feet, millimeters, meters";
+            }
+        } else if (option == "--decimals") {
+            if (value != "1" && value != "2" && value != "3") {
+                return "decimals must be 1, 2 or 3, not '" + value + "'";
+            }
+            options.decimals = value;
+        } else {
+            return "unknown option '" + option + "'; the options are --units, --decimals, --view";
+        }
+    }
+    return "";
+}
+
+// Reads the parts list whole; an empty text on success, otherwise what is wrong.
+std::string ReadList(const std::string& path, std::istream& in, std::string& text) {
+    std::istream* source = &in;
+    std::ifstream file;
+    if (path != "-") {
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(path, ec)) {
+            return "cannot read '" + path + "': not a regular file";
+        }
+        file.open(path, std::ios::binary);
+        if (!file) return "cannot read '" + path + "'";
+        source = &file;
+    }
+    text.assign(kMaxListBytes + 1, '\0');
+    source->read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(source->gcount()));
+    if (source->bad()) return "cannot read '" + path + "'";
+    if (text.size() > kMaxListBytes) return "the parts list is larger than a megabyte";
+    return "";
+}
+
+std::string Trim(const std::string& text) {
+    const std::size_t a = text.find_first_not_of(" \t\r");
+    if (a == std::string::npos) return "";
+    return text.substr(a, text.find_last_not_of(" \t\r") - a + 1);
+}
+
+// The buttons a line's "| OP" steps press, in order; an empty text or what is wrong.
+std::string ParseSteps(const std::vector<LineWord>& words, std::size_t from,
+                       std::vector<int>& buttons) {
+    for (std::size_t i = from; i < words.size(); ++i) {
+        // words[i] is a bar; exactly one word must follow it.
+        if (i + 1 >= words.size() || words[i + 1].bar) return "a step is missing after '|'";
+        const std::string word = Lower(words[i + 1].text);
+        int button = 0;
+        for (const Step& s : kSteps) {
+            if (s.word == word) button = s.button;
+        }
+        if (button == 0) {
+            return "unknown step '" + words[i + 1].text +
+                   "'; the steps are cavity, solid, zero, qty+, qty-";
+        }
+        buttons.push_back(button);
+        ++i;
+        if (i + 1 < words.size() && !words[i + 1].bar) {
+            return "one step after each '|', not '" + words[i].text + " " + words[i + 1].text + "'";
+        }
+    }
+    return "";
+}
+
+}  // namespace
+
+bool SplitPartsLine(const std::string& line, std::vector<LineWord>& words) {
+    words.clear();
+    bool in_word = false, quoted = false;
+    for (char c : line) {
+        if (quoted) {
+            if (c == '"') {
+                quoted = false;
+            } else {
+                words.back().text += c;
+            }
+        } else if (c == '"') {
+            if (!in_word) words.push_back({});
+            in_word = quoted = true;
+        } else if (c == ' ' || c == '\t') {
+            in_word = false;
+        } else if (c == '|') {
+            words.push_back({"|", true});
+            in_word = false;
+        } else {
+            if (!in_word) words.push_back({});
+            words.back().text += c;
+            in_word = true;
+        }
+    }
+    return !quoted;
+}
+
+bool BuildAssembly(const AssemblyOptions& options, const std::string& text, AssemblyRun& run,
+                   std::ostream& err) {
+    HeadlessDesktop desktop;
+    Application app(desktop, Settings{{"assemblytracker=on", "weightunits=" + options.units,
+                                       "weightdecimals=" + options.decimals}});
+    auto& window = static_cast<HeadlessWindow&>(app.MainWindow());
+    Driver user(desktop, window);
+    AssemblyTracker& tracker = app.Tracker();
+
+    std::istringstream lines(text);
+    std::string raw;
+    int number = 0;
+    auto fail = [&](const std::string& reason) {
+        err << "line " << number << ": " << reason << "\n";
+        return false;
+    };
+    while (std::getline(lines, raw)) {
+        ++number;
+        const std::string line = Trim(raw);
+        if (line.empty() || line[0] == '#') continue;
+        std::vector<LineWord> words;
+        if (!SplitPartsLine(line, words)) return fail("unbalanced double quote");
+        std::size_t bar = 0;
+        while (bar < words.size() && !words[bar].bar)
+            ++bar;
+        std::vector<std::string> args;
+        for (std::size_t i = 0; i < bar; ++i)
+            args.push_back(words[i].text);
+        std::vector<int> buttons;
+        if (std::string problem = ParseSteps(words, bar, buttons); !problem.empty()) {
+            return fail(problem);
+        }
+        WeighRequest request;
+        if (std::string problem = ParseWeighRequest(args, request); !problem.empty()) {
+            return fail(problem);
+        }
+        if (tracker.List().Full()) return fail("the assembly holds at most 50 items");
+
+        // A fresh part, in its own unit and decimals, as `weigh` starts it.
+        app.Calc().StartState();
+        user.Click(UnitOption(request.units));
+        user.Click(DecimalsOption(request.decimals));
+        std::vector<std::string> refusals;
+        if (std::string problem = TypePart(app, desktop, request, refusals); !problem.empty()) {
+            return fail(problem);
+        }
+        if (!refusals.empty()) return fail(refusals.front());
+        const int count = tracker.List().Count();
+        user.Click(ids::kItemPlus);
+        if (tracker.List().Count() == count) return fail("the part is not fully defined");
+        for (int button : buttons)
+            user.Click(button);
+    }
+
+    user.Click(UnitOption(options.units));
+    user.Click(DecimalsOption(options.decimals));
+    run.list = tracker.List();
+    run.unit = app.Calc().InputUnit();
+    run.decimals = app.Calc().Decimals();
+    const std::pair<const char*, int> fields[] = {
+        {"material", ids::kItemMaterial},          {"quantity", ids::kItemQuantity},
+        {"item_volume", ids::kItemVolume},         {"item_weight", ids::kItemWeight},
+        {"group_weight", ids::kGroupWeight},       {"assembly_weight", ids::kAssemblyWeight},
+        {"assembly_volume", ids::kAssemblyVolume},
+    };
+    for (const auto& [name, id] : fields)
+        run.panel.emplace_back(name, window.GetText(id));
+
+    // The rows as the view window shows them; an empty assembly opens no window, so its rows
+    // come from the same texts directly.
+    std::array<std::string, 8> headers;
+    for (std::size_t c = 0; c < headers.size(); ++c)
+        headers[c] = ViewColumns(run.unit)[c].header;
+    run.view.push_back(headers);
+    user.Click(ids::kView);
+    if (const TopLevelWindow* view = tracker.View().Window()) {
+        for (int r = 0; r < view->ReportRowCount(ids::kViewList); ++r) {
+            std::array<std::string, 8> cells;
+            for (int c = 0; c < kViewColumnCount; ++c)
+                cells[static_cast<std::size_t>(c)] = view->ReportCell(ids::kViewList, r, c);
+            run.view.push_back(cells);
+        }
+    } else {
+        for (const ViewRow& row : ViewRows(run.list, run.unit, run.decimals))
+            run.view.push_back(row);
+    }
+    return true;
+}
+
+int RunAssembly(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                std::ostream& err) {
+    AssemblyOptions options;
+    if (std::string problem = ParseOptions(args, options); !problem.empty()) {
+        return Usage(err, problem);
+    }
+    std::string text;
+    if (std::string problem = ReadList(options.list, in, text); !problem.empty()) {
+        return Usage(err, problem);
+    }
+    AssemblyRun run;
+    if (!BuildAssembly(options, text, run, err)) return 2;
+    if (options.view) {
+        for (const auto& cells : run.view) {
+            for (std::size_t c = 0; c < cells.size(); ++c)
+                out << (c ? "\t" : "") << cells[c];
+            out << "\n";
+        }
+    } else {
+        for (const auto& [name, value] : run.panel)
+            out << name << "=" << value << "\n";
+    }
+    return 0;
+}
+
+}  // namespace tarvix

@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "assembly/assembly_operations.h"
+#include "assembly/tracker_texts.h"
+#include "core/section_tables.h"
+
+namespace tarvix {
+namespace {
+
+AssemblyItem Part(const char* name, double weight, double volume, int quantity) {
+    AssemblyItem item;
+    item.itemName = name;
+    item.materialName = "ALUMINUM";
+    item.itemWeight = weight;
+    item.itemVolume = volume;
+    item.quantity = quantity;
+    return item;
+}
+
+// One button press on the current item (index 0 unless the step says otherwise).
+enum Op { kAdd, kRemove, kQtyPlus, kQtyMinus, kSolid, kCavity, kZero, kClear };
+struct Step {
+    Op op;
+    double weight = 0;  // kAdd: item weight; the volume is ten times it
+    int quantity = 1;   // kAdd: quantity; others: the item index
+};
+
+bool Apply(AssemblyList& list, const Step& s) {
+    switch (s.op) {
+        case kAdd:
+            return AddItem(list, Part("ROUND", s.weight, 10 * s.weight, s.quantity));
+        case kRemove:
+            return RemoveItem(list, s.quantity);
+        case kQtyPlus:
+            return IncreaseQuantity(list, s.quantity);
+        case kQtyMinus:
+            return DecreaseQuantity(list, s.quantity);
+        case kSolid:
+            return MakeSolid(list, s.quantity);
+        case kCavity:
+            return MakeCavity(list, s.quantity);
+        case kZero:
+            return ToggleZero(list, s.quantity);
+        case kClear:
+            return ClearAssembly(list);
+    }
+    return false;
+}
+
+TEST(AssemblyListTest, OperationSequencesKeepTheTotals) {
+    // Values are binary fractions, so the incremental totals are exact.
+    struct Case {
+        const char* what;
+        std::vector<Step> steps;
+        double itemWeight, groupWeight, totalWeight;  // item 0 after the steps
+        int quantity;
+    };
+    const Case cases[] = {
+        {"solid part", {{kAdd, 2.5, 4}}, 2.5, 10, 10, 4},
+        {"cavity", {{kAdd, 2.5, 4}, {kCavity, 0, 0}}, -2.5, -10, -10, 4},
+        {"zeroed cavity", {{kAdd, 2.5, 4}, {kCavity, 0, 0}, {kZero, 0, 0}}, 0, 0, 0, 4},
+        {"cavity restored",
+         {{kAdd, 2.5, 4}, {kCavity, 0, 0}, {kZero, 0, 0}, {kZero, 0, 0}},
+         -2.5,
+         -10,
+         -10,
+         4},
+        {"QTY+ while zeroed counts on restore",
+         {{kAdd, 2.5, 4}, {kCavity, 0, 0}, {kZero, 0, 0}, {kQtyPlus, 0, 0}, {kZero, 0, 0}},
+         -2.5,
+         -12.5,
+         -12.5,
+         5},
+        {"zero then cavity: ignored", {{kAdd, 2.5, 4}, {kZero, 0, 0}, {kCavity, 0, 0}}, 0, 0, 0, 4},
+        {"cavity then zero then solid: ignored",
+         {{kAdd, 2.5, 4}, {kCavity, 0, 0}, {kZero, 0, 0}, {kSolid, 0, 0}},
+         0,
+         0,
+         0,
+         4},
+        {"solid on a solid: ignored", {{kAdd, 1.5, 2}, {kSolid, 0, 0}}, 1.5, 3, 3, 2},
+        {"back to solid", {{kAdd, 1.5, 2}, {kCavity, 0, 0}, {kSolid, 0, 0}}, 1.5, 3, 3, 2},
+        {"quantity down to 0 and no further",
+         {{kAdd, 1.5, 2}, {kQtyMinus, 0, 0}, {kQtyMinus, 0, 0}, {kQtyMinus, 0, 0}},
+         1.5,
+         0,
+         0,
+         0},
+        {"cavity at quantity 0 moves nothing",
+         {{kAdd, 1.5, 1}, {kQtyMinus, 0, 0}, {kCavity, 0, 0}, {kQtyPlus, 0, 0}},
+         -1.5,
+         -1.5,
+         -1.5,
+         1},
+        {"zeroed at quantity 0",
+         {{kAdd, 1.5, 1}, {kZero, 0, 0}, {kQtyMinus, 0, 0}, {kZero, 0, 0}},
+         1.5,
+         0,
+         0,
+         0},
+        {"two items, the second a cavity",
+         {{kAdd, 2, 3}, {kAdd, 0.5, 2}, {kCavity, 0, 1}},
+         2,
+         6,
+         5,
+         3},
+        {"removing the cavity",
+         {{kAdd, 2, 3}, {kAdd, 0.5, 2}, {kCavity, 0, 1}, {kRemove, 0, 1}},
+         2,
+         6,
+         6,
+         3},
+        {"removing the first moves the second down",
+         {{kAdd, 2, 3}, {kAdd, 0.5, 2}, {kCavity, 0, 1}, {kRemove, 0, 0}},
+         -0.5,
+         -1,
+         -1,
+         2},
+    };
+    for (const Case& c : cases) {
+        AssemblyList list;
+        for (const Step& s : c.steps)
+            Apply(list, s);
+        const AssemblyItem& item = list.items[0];
+        EXPECT_EQ(item.itemWeight, c.itemWeight) << c.what;
+        EXPECT_EQ(item.groupWeight, c.groupWeight) << c.what;
+        EXPECT_EQ(item.quantity, c.quantity) << c.what;
+        EXPECT_EQ(list.totalWeight, c.totalWeight) << c.what;
+        // Volumes are ten times the weights throughout.
+        EXPECT_EQ(item.groupVolume, 10 * c.groupWeight) << c.what;
+        EXPECT_EQ(list.totalVolume, 10 * c.totalWeight) << c.what;
+    }
+}
+
+TEST(AssemblyListTest, NothingHappensWithoutAnItem) {
+    AssemblyList list;
+    for (Op op : {kRemove, kQtyPlus, kQtyMinus, kSolid, kCavity, kZero, kClear})
+        EXPECT_FALSE(Apply(list, {op, 0, 0})) << op;
+    ASSERT_TRUE(Apply(list, {kAdd, 1, 1}));
+    EXPECT_FALSE(Apply(list, {kZero, 0, 1}));  // index 1 holds nothing
+    EXPECT_EQ(list.totalWeight, 1);
+}
+
+TEST(AssemblyListTest, HoldsFiftyItems) {
+    AssemblyList list;
+    for (int i = 0; i < 50; ++i)
+        ASSERT_TRUE(Apply(list, {kAdd, 1, 1}));
+    EXPECT_FALSE(Apply(list, {kAdd, 1, 1}));
+    EXPECT_EQ(list.Count(), 50);
+    EXPECT_EQ(list.totalWeight, 50);
+    ASSERT_TRUE(ClearAssembly(list));
+    EXPECT_TRUE(list.Empty());
+    EXPECT_EQ(list.items[49].itemName, "");
+    EXPECT_EQ(list.totalWeight, 0);
+}
+
+TEST(AssemblyListTest, EntriesCutTubeNamesOnlyWhenAdded) {
+    EXPECT_EQ(ItemEntryText(0, "ROUND TUBEW", true), " 1.  ROUND TUBE");
+    EXPECT_EQ(ItemEntryText(11, "ROUND TUBED", true), " 12.  ROUND TUBE");
+    EXPECT_EQ(ItemEntryText(1, "ROUND TUBEW", false), " 2.  ROUND TUBEW");
+    EXPECT_EQ(ItemEntryText(2, "RECTANGULAR TUBE", true), " 3.  RECTANGULAR TUBE");
+}
+
+TEST(AssemblyListTest, PanelTextsAndColours) {
+    AssemblyList list;
+    AddItem(list, Part("ROUND", 2.5, 25, 4));
+    AddItem(list, Part("SPHERE", 0.5, 5, 1));
+    struct Case {
+        const char* what;
+        std::vector<Step> steps;
+        int index;
+        Unit unit;
+        int decimals;
+        const char* shown;  // quantity|item volume|item weight|group weight|assembly wt|vol
+        bool itemRed, assemblyRed;
+    };
+    const Case cases[] = {
+        {"solid", {}, 0, Unit::kInches, 3, "4|25.000|2.500|10.000|10.500|105.000", false, false},
+        {"metric, 1 decimal", {}, 1, Unit::kMeters, 1, "1|81.9|.2|.2|4.8|1,720.6", false, false},
+        {"cavity",
+         {{kCavity, 0, 0}},
+         0,
+         Unit::kFeet,
+         2,
+         "4|-25.00|-2.50|-10.00|-9.50|-95.00",
+         true,
+         true},
+        {"zeroed item shows 0",
+         {{kZero, 0, 0}},
+         0,
+         Unit::kInches,
+         3,
+         "4|0|0|0|.500|5.000",
+         false,
+         false},
+        {"all zeroed shows 0",
+         {{kZero, 0, 0}, {kZero, 0, 1}},
+         1,
+         Unit::kInches,
+         3,
+         "1|0|0|0|0|0",
+         false,
+         false},
+        {"a cancelled assembly shows 0",
+         {{kAdd, 10.5, 1}, {kCavity, 0, 2}},
+         0,
+         Unit::kInches,
+         2,
+         "4|25.00|2.50|10.00|0|0",
+         false,
+         false},
+    };
+    for (const Case& c : cases) {
+        AssemblyList copy = list;
+        for (const Step& s : c.steps)
+            Apply(copy, s);
+        const PanelTexts t = ItemPanelTexts(copy, c.index, c.unit, c.decimals);
+        EXPECT_EQ(t.quantity + "|" + t.itemVolume + "|" + t.itemWeight + "|" + t.groupWeight + "|" +
+                      t.assemblyWeight + "|" + t.assemblyVolume,
+                  c.shown)
+            << c.what;
+        EXPECT_EQ(t.material, "ALUMINUM");
+        const PanelColours colours = ItemPanelColours(copy, c.index);
+        EXPECT_EQ(colours.itemRed, c.itemRed) << c.what;
+        EXPECT_EQ(colours.assemblyRed, c.assemblyRed) << c.what;
+    }
+    // The assembly turns red only below the band around zero.
+    list.totalWeight = -0.00001;
+    EXPECT_FALSE(ItemPanelColours(list, 0).assemblyRed);
+    list.totalWeight = -0.0000101;
+    EXPECT_TRUE(ItemPanelColours(list, 0).assemblyRed);
+}
+
+TEST(AssemblyListTest, StoredDimensionsAndDescriptions) {
+    std::array<double, kDimCount> dims{};
+    for (int d = 0; d < kDimCount; ++d)
+        dims[static_cast<std::size_t>(d)] = d + 1;  // kA = 1 ... kL = 9
+    const std::array<double, 6> rect{2, 3, 4, 9, 0, 0}, tube{2, 3, 6, 4, 5, 9},
+        pipe{0, 0, 0, 9, 0, 0}, torus{2, 7, 0, 0, 0, 0};
+    EXPECT_EQ(DimensionSlots("RECTANGLE", dims), rect);
+    EXPECT_EQ(DimensionSlots("RECTANGULAR TUBE", dims), tube);
+    EXPECT_EQ(DimensionSlots("PIPE", dims), pipe);
+    EXPECT_EQ(DimensionSlots("TORUS", dims), torus);
+    EXPECT_EQ(RequiredInputs("CONE FRUSTUM"), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(RequiredInputs("I-BEAM"), (std::vector<int>{4}));
+    EXPECT_EQ(RequiredInputs("SPHERE"), (std::vector<int>{1}));
+    EXPECT_EQ(SectionDescription("PIPE", SectionRows(SectionTable::kPipe)[2].designation),
+              "Sch 40    1/8\"");
+    EXPECT_EQ(SectionDescription("ANGLE", "L 2 x 2 x 1/4"), "L 2 x 2 x 1/4");
+    EXPECT_EQ(SectionDescription("ROUND", "anything"), "");
+}
+
+}  // namespace
+}  // namespace tarvix

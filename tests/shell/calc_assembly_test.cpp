@@ -1,0 +1,202 @@
+#include "shell/calc_assembly.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "shell/calc_cli.h"
+
+namespace tarvix {
+namespace {
+
+struct Result {
+    int status;
+    std::string out, err;
+};
+
+Result RunList(const std::vector<std::string>& args, const std::string& list) {
+    std::istringstream in(list);
+    std::ostringstream out, err;
+    const int status = RunAssembly(args, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// The panel's values, joined by "|".
+std::string Values(const std::string& out) {
+    std::istringstream in(out);
+    std::string values;
+    bool first = true;
+    for (std::string line; std::getline(in, line); first = false)
+        values += (first ? "" : "|") + line.substr(line.find('=') + 1);
+    return values;
+}
+
+TEST(CalcAssembly, PanelOfTheLastPart) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string list;
+        std::string values;
+    };
+    const Case cases[] = {
+        {{}, "round 1 12\n", "ALUMINUM|1|9.425|.919|.919|.919|9.425"},
+        {{},
+         "# two parts\n\nround 1 12\n  round --quantity 3 1 12 | cavity\n",
+         "ALUMINUM|3|-9.425| -.919|-2.757|-1.838|-18.850"},
+        {{"--units", "millimeters", "--decimals", "1"},
+         "round 1 12 | zero | qty+\r\n",
+         "ALUMINUM|2|0|0|0|0|0"},
+        {{"--decimals=2"},
+         "round --material \"oak, red\" 2 \"12 1/2\"\n",
+         "OAK, RED|1|39.27|.93|.93|.93|39.27"},
+        // A part is typed in its own units; the panel follows the run's.
+        {{"--units", "feet"},
+         "round --units millimeters --decimals 1 25.4 304.8 | qty-\n",
+         "ALUMINUM|0|9.425|.919|0|0|0"},
+        {{},
+         "\"round tubew\" 2 .25 12|cavity|solid\n",
+         "ALUMINUM|1|16.493|1.608|1.608|1.608|16.493"},
+        {{}, "", "||||||"},
+    };
+    for (const Case& c : cases) {
+        const Result r = RunList(c.args, c.list);
+        EXPECT_EQ(r.status, 0) << c.list << r.err;
+        EXPECT_EQ(Values(r.out), c.values) << c.list;
+    }
+}
+
+// A part computes in the assembly exactly what weigh shows for it.
+TEST(CalcAssembly, PartsAgreeWithWeigh) {
+    const std::vector<std::vector<std::string>> parts = {
+        {"hexagon", "--units", "meters", "0.05", "2"},
+        {"pipe", "--row", "40", "--quantity", "7", "120"},
+        {"cone frustum", "--density", "0.3", "4", "2", "9"},
+        {"torus", "--material", "copper", "--decimals", "1", "2", "10"},
+    };
+    for (const auto& part : parts) {
+        std::vector<std::string> weigh = {"weigh"};
+        weigh.insert(weigh.end(), part.begin(), part.end());
+        std::ostringstream weighed, ignored;
+        ASSERT_EQ(RunCalc(weigh, weighed, ignored), 0);
+        std::string line;
+        for (const std::string& word : part)
+            line += "\"" + word + "\" ";
+        const std::string& units = part[1] == "--units" ? part[2] : "inches";
+        std::string decimals = "3";
+        for (std::size_t i = 0; i + 1 < part.size(); ++i)
+            if (part[i] == "--decimals") decimals = part[i + 1];
+        const Result r = RunList({"--units", units, "--decimals", decimals}, line);
+        ASSERT_EQ(r.status, 0) << line << r.err;
+        // volume, weight and total of weigh are the item volume, weight and group weight.
+        const std::string w = Values(weighed.str()), a = Values(r.out);
+        std::istringstream wi(w + "|"), ai(a + "|");
+        std::vector<std::string> wv, av;
+        for (std::string v; std::getline(wi, v, '|');)
+            wv.push_back(v);
+        for (std::string v; std::getline(ai, v, '|');)
+            av.push_back(v);
+        EXPECT_EQ(av[2] + "|" + av[3] + "|" + av[4], wv[0] + "|" + wv[1] + "|" + wv[2]) << line;
+    }
+}
+
+TEST(CalcAssembly, ViewPrintsTheWindowCells) {
+    const Result r =
+        RunList({"--view", "--units", "millimeters"}, "sphere 2 | cavity\nround 1 12\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string expected =
+        "ID\t                                SHAPE\t    MATERIAL\t QTY\t  IT WGT  KG\t     IT VOL  "
+        "CC\t  GRP WGT  KG\t     GRP VOL  CC\n"
+        "   1\tSPHERE   OD  50.800\tALUMINUM\t        1\t" +
+        std::string(14, ' ') + "-.185\t" + std::string(15, ' ') + "-68.642\t" +
+        std::string(19, ' ') + "-.185\t" + std::string(20, ' ') +
+        "-68.642\n"
+        "   2\tROUND   OD 25.400   LENGTH 304.800\tALUMINUM\t        1\t" +
+        std::string(15, ' ') + ".417\t" + std::string(14, ' ') + "154.444\t" +
+        std::string(20, ' ') + ".417\t" + std::string(19, ' ') +
+        "154.444\n"
+        "\t\t\t\t\t\t\t\n"
+        "\t\t\t\t\t\t   TOT WGT  KG\t    TOT VOL  CC\n"
+        "\t\t\t\t\t\t" +
+        std::string(20, ' ') + ".232\t" + std::string(21, ' ') +
+        "85.802\n"
+        "\t\t\t\t\t\t\t\n"
+        "\t\t\t\t\t\t\t\n";
+    EXPECT_EQ(r.out, expected);
+}
+
+TEST(CalcAssembly, BadListsPrintNothing) {
+    struct Case {
+        std::string list;
+        std::string err;
+    };
+    std::string fifty_one;
+    for (int i = 0; i < 51; ++i)
+        fifty_one += "sphere 1\n";
+    const Case cases[] = {
+        {"round 1 12\nround \"1 12\n", "line 2: unbalanced double quote\n"},
+        {"round 1 12 | hollow\n",
+         "line 1: unknown step 'hollow'; the steps are cavity, solid, "
+         "zero, qty+, qty-\n"},
+        {"round 1 12 |\n", "line 1: a step is missing after '|'\n"},
+        {"round 1 12 | zero solid\n", "line 1: one step after each '|', not 'zero solid'\n"},
+        {"round 1 12\n\n# x\nround 1 1/0\nround 1 2\n", "line 4: input2: Division by zero\n"},
+        {"round 1\n", "line 1: the part is not fully defined\n"},
+        {"blob 1\n", "line 1: unknown shape 'blob'"},
+        {"round --colour red 1 2\n", "line 1: unknown option '--colour'"},
+        {"round 1 2 3\n", "line 1: there is no input 3"},
+        {fifty_one, "line 51: the assembly holds at most 50 items\n"},
+    };
+    for (const Case& c : cases) {
+        const Result r = RunList({}, c.list);
+        EXPECT_EQ(r.status, 2) << c.list;
+        EXPECT_EQ(r.out, "") << c.list;
+        EXPECT_EQ(r.err.substr(0, c.err.size()), c.err) << c.list;
+    }
+}
+
+TEST(CalcAssembly, UsageErrors) {
+    const auto dir = std::filesystem::temp_directory_path();
+    const std::string file = (dir / "tarvix_parts_test.txt").string();
+    std::ofstream(file) << "sphere 1\n";
+    EXPECT_EQ(Values(RunList({file}, "").out), "ALUMINUM|1|.524|.051|.051|.051|.524");
+    std::filesystem::remove(file);
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--units", "cubits"},
+                                               {"--decimals", "4"},
+                                               {"--units"},
+                                               {"--wide"},
+                                               {"a.txt", "b.txt"},
+                                               {dir.string()},
+                                               {file}}) {
+        const Result r = RunList(args, "sphere 1\n");
+        EXPECT_EQ(r.status, 1) << args[0];
+        EXPECT_EQ(r.out, "") << args[0];
+        EXPECT_NE(r.err.find("tarvix-calc assembly: "), std::string::npos) << r.err;
+    }
+}
+
+TEST(CalcAssembly, SplitsLinesAsAShellWould) {
+    struct Case {
+        const char* line;
+        const char* words;  // joined by "/", bars as "|"
+    };
+    const Case cases[] = {
+        {"round --material \"oak, red\" 2 \"12 1/2\"", "round/--material/oak, red/2/12 1/2"},
+        {"  \"round tubew\"\t2 .25 12 |cavity", "round tubew/2/.25/12/|/cavity"},
+        {"a\"b c\"d \"\" \"x|y\"", "ab cd//x|y"},
+    };
+    for (const Case& c : cases) {
+        std::vector<LineWord> words;
+        ASSERT_TRUE(SplitPartsLine(c.line, words)) << c.line;
+        std::string joined;
+        for (const LineWord& w : words)
+            joined += (joined.empty() ? "" : "/") + std::string(w.bar ? "|" : w.text);
+        EXPECT_EQ(joined, c.words) << c.line;
+    }
+}
+
+}  // namespace
+}  // namespace tarvix
