@@ -8,7 +8,8 @@ namespace tarvix {
 
 // The toolkit's application object on its off-screen platform, so that fonts and PDF files work
 // where there is no display, as on the command line. Does nothing when the program has an
-// application object already. Print documents need it for as long as they are used.
+// application object already. Print documents need it for as long as they are used. While it is
+// open, the toolkit's warnings are not printed.
 class OffscreenApplication {
   public:
     OffscreenApplication();
