@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyleFactory>
@@ -76,8 +78,10 @@ MessageResult QtDesktop::ShowMessage(TopLevelWindow* owner, std::string_view tex
 
 std::string QtDesktop::SaveDialog(TopLevelWindow* owner, std::string_view title,
                                   std::string_view filter, std::string_view default_extension) {
-    QFileDialog dialog(OwnerWidget(owner), ToQString(title),
-                       QString::fromStdString(ProgramDirectory()));
+    // The program's own folder, unless it cannot take the file, as in a system-wide install.
+    QString start = QString::fromStdString(ProgramDirectory());
+    if (!QFileInfo(start).isWritable()) start = QDir::homePath();
+    QFileDialog dialog(OwnerWidget(owner), ToQString(title), start);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(QString::fromStdString(ToolkitFileFilter(filter)).split(";;"));
