@@ -72,28 +72,7 @@ TEST_F(AssemblyOutputTest, NothingIsSavedWithoutItemsOrAName) {
     ExpectOnlyMessage("No Items In Assembly");
 }
 
-TEST_F(AssemblyOutputTest, AFailedSaveSaysSoAndLeavesWhatWasThere) {
-    fs::create_directory(Path("taken.csv"));
-    desktop_.AnswerSaveDialog(Path("taken.csv"));
-    EXPECT_FALSE(SaveAssembly(desktop_, nullptr, list_, Unit::kInches, 3));
-    EXPECT_TRUE(fs::is_directory(Path("taken.csv")));
-    ExpectOnlyMessage("Error Saving " + Path("taken.csv"));
-}
-
-TEST_F(AssemblyOutputTest, PrintEndsOneDocumentOrSaysWhyNot) {
-    PrintAssembly(desktop_, nullptr, list_, Unit::kInches, 3);
-    ASSERT_EQ(desktop_.Printed().size(), 1u);
-    EXPECT_EQ(desktop_.Printed()[0].size(), 2u);  // the 44th row ends the first page
-    EXPECT_TRUE(desktop_.Messages().empty());
-
-    desktop_.SetPrintHandle(-2);
-    PrintAssembly(desktop_, nullptr, list_, Unit::kInches, 3);
-    EXPECT_EQ(desktop_.Printed().size(), 1u);
-    ExpectOnlyMessage("Error Creating  -2");
-}
-
 TEST_F(AssemblyOutputTest, PrintWithoutItemsStartsNoDocument) {
-    desktop_.SetPrintHandle(0);
     PrintAssembly(desktop_, nullptr, AssemblyList{}, Unit::kInches, 3);
     ExpectOnlyMessage("No Items In Assembly");
     EXPECT_TRUE(desktop_.Printed().empty());

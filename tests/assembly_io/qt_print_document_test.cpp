@@ -167,14 +167,6 @@ TEST_F(QtPrintDocumentTest, RendersTheReportAsAPdfOfLandscapeLetterPages) {
     EXPECT_EQ(first.find("TOTAL"), std::string::npos) << first;
 }
 
-TEST_F(QtPrintDocumentTest, AFileThatCannotBeWrittenIsReported) {
-    OpenApplication();
-    QtPrintDocument document;
-    ASSERT_EQ(ComposeReport(FiftyItems(), Unit::kMeters, 1, document), "");
-    EXPECT_FALSE(document.RenderPdf(pdf_ + ".missing/report.pdf"));
-    EXPECT_FALSE(document.RenderPdf(std::filesystem::temp_directory_path().string()));
-}
-
 TEST_F(QtPrintDocumentTest, EndingTheDocumentOpensThePreviewOfEveryPage) {
     OpenApplication();
     QtPrintDocument document(QtPrintDocument::WhenEnded::kPreview);
