@@ -8,9 +8,10 @@ cd "$(dirname "$0")"
 mode=${1:-run}
 run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
               fonts-dejavu-core fonts-dejavu-extra)
-# The package checks build the .deb (dpkg-shlibdeps) and validate the desktop entry and metainfo.
+# The package checks build the .deb (dpkg-shlibdeps) and validate the desktop entry and metainfo;
+# the report's PDF is read back with poppler's tools.
 test_packages=("${run_packages[@]}" libgtest-dev libgmock-dev clang libclang-rt-14-dev
-               dpkg-dev desktop-file-utils appstream)
+               dpkg-dev desktop-file-utils appstream poppler-utils)
 
 install_missing() {
     local missing=()

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/print_document.h"
 #include "platform/window.h"
 
 namespace tarvix {
@@ -78,6 +79,9 @@ class Desktop {
     // Modal; returns the chosen path, or an empty text when cancelled.
     virtual std::string SaveDialog(TopLevelWindow* owner, std::string_view title,
                                    std::string_view filter, std::string_view default_extension) = 0;
+    // A document for a printed report. Once it is ended, the user sees it in a print preview
+    // from which it is printed or saved.
+    virtual std::unique_ptr<PrintDocument> OpenPrintDocument(TopLevelWindow* owner) = 0;
     // Hands a document to the desktop's default handler. False when no handler could be started
     // (none installed); whether the handler then finds the document is not known here.
     virtual bool ShellOpen(std::string_view path) = 0;

@@ -24,9 +24,16 @@ MessageResult HeadlessDesktop::ShowMessage(TopLevelWindow*, std::string_view tex
     return answer_ == MessageResult::kOk ? MessageResult::kYes : answer_;
 }
 
-std::string HeadlessDesktop::SaveDialog(TopLevelWindow*, std::string_view, std::string_view,
-                                        std::string_view) {
+std::string HeadlessDesktop::SaveDialog(TopLevelWindow*, std::string_view title,
+                                        std::string_view filter,
+                                        std::string_view default_extension) {
+    save_requests_.push_back(
+        SaveRequest{std::string(title), std::string(filter), std::string(default_extension)});
     return save_path_;
+}
+
+std::unique_ptr<PrintDocument> HeadlessDesktop::OpenPrintDocument(TopLevelWindow*) {
+    return std::make_unique<HeadlessPrintDocument>(print_handle_, &printed_);
 }
 
 }  // namespace tarvix

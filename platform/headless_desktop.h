@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/desktop.h"
+#include "platform/headless_print_document.h"
 #include "platform/headless_window.h"
 
 namespace tarvix {
@@ -18,6 +19,11 @@ class HeadlessDesktop : public Desktop {
         MessageButtons buttons;
         MessageIcon icon;
     };
+    struct SaveRequest {
+        std::string title;
+        std::string filter;
+        std::string defaultExtension;
+    };
 
     std::unique_ptr<TopLevelWindow> OpenWindow(int left, int top, int width, int height,
                                                std::string_view title) override;
@@ -27,6 +33,7 @@ class HeadlessDesktop : public Desktop {
                               MessageButtons buttons, MessageIcon icon) override;
     std::string SaveDialog(TopLevelWindow* owner, std::string_view title, std::string_view filter,
                            std::string_view default_extension) override;
+    std::unique_ptr<PrintDocument> OpenPrintDocument(TopLevelWindow* owner) override;
     bool ShellOpen(std::string_view path) override {
         opened_.emplace_back(path);
         return shell_opens_;
@@ -42,10 +49,17 @@ class HeadlessDesktop : public Desktop {
     void SetShellOpens(bool opens) { shell_opens_ = opens; }
     void AnswerMessages(MessageResult answer) { answer_ = answer; }
     void AnswerSaveDialog(std::string path) { save_path_ = std::move(path); }
+    // The handle the next print documents start with; below 1 they cannot start.
+    void SetPrintHandle(int handle) { print_handle_ = handle; }
 
     // What happened.
     const std::vector<Message>& Messages() const { return messages_; }
     const std::vector<std::string>& Opened() const { return opened_; }
+    const std::vector<SaveRequest>& SaveRequests() const { return save_requests_; }
+    // Every print document ended, page by page.
+    const std::vector<std::vector<HeadlessPrintDocument::Page>>& Printed() const {
+        return printed_;
+    }
 
   private:
     ScreenSize screen_{1024, 768};
@@ -54,8 +68,11 @@ class HeadlessDesktop : public Desktop {
     bool shell_opens_ = true;
     MessageResult answer_ = MessageResult::kOk;
     std::string save_path_;
+    int print_handle_ = 1;
     std::vector<Message> messages_;
     std::vector<std::string> opened_;
+    std::vector<SaveRequest> save_requests_;
+    std::vector<std::vector<HeadlessPrintDocument::Page>> printed_;
 };
 
 }  // namespace tarvix

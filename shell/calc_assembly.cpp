@@ -5,8 +5,11 @@
 #include <sstream>
 
 #include "assembly/assembly_tracker.h"
+#include "assembly/io/export_lines.h"
+#include "assembly/io/print_report.h"
 #include "assembly/view_rows.h"
 #include "core/control_ids.h"
+#include "platform/atomic_file.h"
 #include "platform/headless_desktop.h"
 #include "shell/calc_cli.h"
 #include "shell/weigh_part.h"
@@ -65,10 +68,9 @@ std::string ParseOptions(const std::vector<std::string>& args, AssemblyOptions& 
         if (const std::size_t eq = arg.find('='); eq != std::string::npos) {
             option = arg.substr(0, eq);
             value = arg.substr(eq + 1);
-        } else if (i + 1 < args.size() && (arg == "--units" || arg == "--decimals")) {
+        } else if (arg == "--units" || arg == "--decimals" || arg == "--csv" || arg == "--pdf") {
+            if (i + 1 >= args.size()) return "option " + arg + " needs a value";
             value = args[++i];
-        } else if (arg == "--units" || arg == "--decimals") {
-            return "option " + arg + " needs a value";
         }
         if (option == "--units") {
             options.units = Lower(value);
@@ -82,11 +84,50 @@ std::string ParseOptions(const std::vector<std::string>& args, AssemblyOptions& 
                 return "decimals must be 1, 2 or 3, not '" + value + "'";
             }
             options.decimals = value;
+        } else if (option == "--csv" || option == "--pdf") {
+            if (value.empty()) return "option " + option + " needs a file name";
+            if (option == "--pdf" && value == "-") return "the PDF goes to a file, not to '-'";
+            (option == "--csv" ? options.csv : options.pdf) = value;
         } else {
-            return "unknown option '" + option + "'; the options are --units, --decimals, --view";
+            return "unknown option '" + option +
+                   "'; the options are --units, --decimals, --view, --csv, --pdf";
         }
     }
     return "";
+}
+
+// Writes the files asked for, as SAVE and PRINT would for this list; false, with the reason on
+// `err`, when one cannot be written.
+bool WriteFiles(const AssemblyOptions& options, const AssemblyRun& run, std::ostream& out,
+                std::ostream& err, const PdfDocumentFactory& pdf) {
+    if (options.csv.empty() && options.pdf.empty()) return true;
+    if (run.list.Empty()) {
+        err << kNoItemsMessage << "\n";
+        return false;
+    }
+    // The report first: when it fails, nothing has gone to standard output.
+    if (!options.pdf.empty()) {
+        const std::unique_ptr<PdfDocument> document = pdf();
+        const std::string message = ComposeReport(run.list, run.unit, run.decimals, *document);
+        if (!message.empty()) {
+            err << message << "\n";
+            return false;
+        }
+        if (!document->WritePdf(options.pdf)) {
+            err << "Error Saving " << options.pdf << "\n";
+            return false;
+        }
+    }
+    if (!options.csv.empty()) {
+        const std::string bytes = ExportBytes(run.list, run.unit, run.decimals);
+        if (options.csv == "-") {
+            out << bytes;
+        } else if (!WriteFileAtomically(options.csv, bytes)) {
+            err << "Error Saving " << options.csv << "\n";
+            return false;
+        }
+    }
+    return true;
 }
 
 // Reads the parts list whole; an empty text on success, otherwise what is wrong.
@@ -264,17 +305,21 @@ bool BuildAssembly(const AssemblyOptions& options, const std::string& text, Asse
 }
 
 int RunAssembly(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                std::ostream& err) {
+                std::ostream& err, const PdfDocumentFactory& pdf) {
     AssemblyOptions options;
     if (std::string problem = ParseOptions(args, options); !problem.empty()) {
         return Usage(err, problem);
     }
+    if (!options.pdf.empty() && !pdf) return Usage(err, "this build writes no PDF files");
     std::string text;
     if (std::string problem = ReadList(options.list, in, text); !problem.empty()) {
         return Usage(err, problem);
     }
     AssemblyRun run;
     if (!BuildAssembly(options, text, run, err)) return 2;
+    if (!WriteFiles(options, run, out, err, pdf)) return 1;
+    // The export file on standard output stands alone.
+    if (options.csv == "-") return 0;
     if (options.view) {
         for (const auto& cells : run.view) {
             for (std::size_t c = 0; c < cells.size(); ++c)

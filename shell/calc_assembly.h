@@ -9,13 +9,15 @@
 
 #include "assembly/assembly_list.h"
 #include "core/units.h"
+#include "platform/pdf_document.h"
 
 namespace tarvix {
 
-// `tarvix-calc assembly [--units U] [--decimals N] [--view] [LIST]`; args start after the word
-// "assembly". The parts list comes from the file LIST, or from `in` when LIST is absent or "-".
+// `tarvix-calc assembly [--units U] [--decimals N] [--view] [--csv FILE] [--pdf FILE] [LIST]`;
+// args start after the word "assembly". The parts list comes from the file LIST, or from `in`
+// when LIST is absent or "-". The PDF documents come from `pdf`; without it --pdf is refused.
 int RunAssembly(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                std::ostream& err);
+                std::ostream& err, const PdfDocumentFactory& pdf = {});
 
 // What the command line asks of an assembly run.
 struct AssemblyOptions {
@@ -23,6 +25,8 @@ struct AssemblyOptions {
     std::string decimals = "3";
     bool view = false;
     std::string list = "-";  // "-": standard input
+    std::string csv;         // the export file as SAVE writes it; "-": standard output
+    std::string pdf;         // the report as PRINT composes it
 };
 
 // The assembly as the user sees it once every part is in and the run's unit and decimals are

@@ -54,7 +54,7 @@ Usage:
       then goes to standard error as inputK: TEXT, quantity: TEXT, density: TEXT or known: TEXT;
       values for inputs that a refused one leaves closed are not typed); 1 for a usage error.
 
-  tarvix-calc assembly [--units U] [--decimals N] [--view] [LIST]
+  tarvix-calc assembly [--units U] [--decimals N] [--view] [--csv FILE] [--pdf FILE] [LIST]
       Collects parts into an assembly as ITEM+ does and prints the tracker panel for the last
       part: material=, quantity=, item_volume=, item_weight=, group_weight=, assembly_weight=,
       assembly_volume=. With --view it prints the Assembly Info window instead: the eight
@@ -67,9 +67,15 @@ Usage:
               starting with # are skipped. Each part is typed in its own --units and --decimals.
       --units, --decimals   the unit and decimals switched to once every part is in, before
                             the panel or the window is read (default inches and 3)
+      --csv FILE  also writes the assembly file as SAVE writes it, in those units and decimals;
+                  with FILE -, the file goes to standard output and nothing else does
+      --pdf FILE  also writes the report as PRINT composes it, as a PDF file; no display needed
+                  Files are written whole or not at all, and not when a line cannot be added.
       Exit status: 0 when every part is added; 2 when a line cannot be added (unknown shape or
       option, a part not fully defined, a refused value, a 51st part): standard error then says
-      "line N: " and why, and nothing is printed; 1 for a usage error of the command itself.
+      "line N: " and why, and nothing is printed; 1 for a usage error of the command itself,
+      an empty assembly with --csv or --pdf, or a file that cannot be written ("Error Saving
+      FILE" on standard error).
 
   tarvix-calc materials
       Lists the material catalogue: family, index, name, density in lb/in3 (tab-separated).
@@ -216,7 +222,8 @@ std::string Lower(std::string text) {
     return text;
 }
 
-int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+            const PdfDocumentFactory& pdf) {
     if (args.empty())
         return Usage(err,
                      "a command is needed: eval, format, weigh, assembly, materials, sections");
@@ -230,7 +237,7 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (command == "format") return Format(args, out, err);
     if (command == "weigh") return RunWeigh({args.begin() + 1, args.end()}, out, err);
     if (command == "assembly")
-        return RunAssembly({args.begin() + 1, args.end()}, std::cin, out, err);
+        return RunAssembly({args.begin() + 1, args.end()}, std::cin, out, err, pdf);
     if (command == "materials") {
         if (args.size() > 1) return Usage(err, "materials takes no arguments");
         return Materials(out);

@@ -5,12 +5,16 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/pdf_document.h"
+
 namespace tarvix {
 
 // tarvix-calc: the calculator's own operations without a window, for scripts and batch work.
 // Exit status 0 on success, 1 for a usage error or a refused expression, 2 when weigh leaves the
 // results blank.
-int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// `pdf` makes the documents of `assembly --pdf`; without it that option is refused.
+int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+            const PdfDocumentFactory& pdf = {});
 
 // `tarvix-calc weigh ...`; args start after the word "weigh".
 int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

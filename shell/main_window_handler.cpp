@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "assembly/io/assembly_output.h"
 #include "core/control_ids.h"
 #include "core/shape_catalogue.h"
 #include "shell/help_page.h"
@@ -153,6 +154,16 @@ bool MainWindowHandler::OnTrackerControl(int id) {
             return true;
         case ids::kView:
             tracker_.ShowView();
+            return true;
+        case ids::kSave:
+            // Only a file written whole counts as saved for the close question.
+            if (SaveAssembly(desktop_, &window_, tracker_.List(), calc_.InputUnit(),
+                             calc_.Decimals())) {
+                tracker_.MarkSaved();
+            }
+            return true;
+        case ids::kPrint:
+            PrintAssembly(desktop_, &window_, tracker_.List(), calc_.InputUnit(), calc_.Decimals());
             return true;
         case ids::kItemList:
             tracker_.ItemDisplay();

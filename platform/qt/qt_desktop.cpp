@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyleFactory>
@@ -13,6 +15,7 @@
 #include "platform/qt/event_queue.h"
 #include "platform/qt/file_dialog_filter.h"
 #include "platform/qt/font_setup.h"
+#include "platform/qt/qt_print_document.h"
 #include "platform/qt/qt_top_level_window.h"
 
 namespace tarvix {
@@ -75,8 +78,10 @@ MessageResult QtDesktop::ShowMessage(TopLevelWindow* owner, std::string_view tex
 
 std::string QtDesktop::SaveDialog(TopLevelWindow* owner, std::string_view title,
                                   std::string_view filter, std::string_view default_extension) {
-    QFileDialog dialog(OwnerWidget(owner), ToQString(title),
-                       QString::fromStdString(ProgramDirectory()));
+    // The program's own folder, unless it cannot take the file, as in a system-wide install.
+    QString start = QString::fromStdString(ProgramDirectory());
+    if (!QFileInfo(start).isWritable()) start = QDir::homePath();
+    QFileDialog dialog(OwnerWidget(owner), ToQString(title), start);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(QString::fromStdString(ToolkitFileFilter(filter)).split(";;"));
@@ -92,6 +97,10 @@ std::string QtDesktop::SaveDialog(TopLevelWindow* owner, std::string_view title,
     if (dialog.exec() != QDialog::Accepted) return "";
     const QStringList files = dialog.selectedFiles();
     return files.isEmpty() ? std::string() : files.front().toStdString();
+}
+
+std::unique_ptr<PrintDocument> QtDesktop::OpenPrintDocument(TopLevelWindow* owner) {
+    return std::make_unique<QtPrintDocument>(QtPrintDocument::WhenEnded::kPreview, owner);
 }
 
 bool QtDesktop::ShellOpen(std::string_view path) {

@@ -1,0 +1,51 @@
+#include "assembly/io/assembly_output.h"
+
+#include <string>
+#include <string_view>
+
+#include "assembly/io/export_lines.h"
+#include "assembly/io/print_report.h"
+#include "platform/atomic_file.h"
+
+namespace tarvix {
+namespace {
+
+constexpr std::string_view kSaveTitle = "Save File As";
+// Both types get the same content; the type only decides the extension.
+constexpr std::string_view kSaveFilter = "CSV File (*.csv)|*.csv|Text File (*.txt)|*.txt||";
+constexpr std::string_view kSaveExtension = "csv";
+
+void Inform(Desktop& desktop, TopLevelWindow* owner, std::string_view text) {
+    desktop.ShowMessage(owner, text, kReportMessageTitle, MessageButtons::kOk,
+                        MessageIcon::kExclamation);
+}
+
+}  // namespace
+
+bool SaveAssembly(Desktop& desktop, TopLevelWindow* owner, const AssemblyList& list, Unit unit,
+                  int decimals) {
+    if (list.Empty()) {
+        Inform(desktop, owner, kNoItemsMessage);
+        return false;
+    }
+    const std::string path = desktop.SaveDialog(owner, kSaveTitle, kSaveFilter, kSaveExtension);
+    if (path.empty()) return false;
+    if (!WriteFileAtomically(path, ExportBytes(list, unit, decimals))) {
+        Inform(desktop, owner, "Error Saving " + path);
+        return false;
+    }
+    return true;
+}
+
+void PrintAssembly(Desktop& desktop, TopLevelWindow* owner, const AssemblyList& list, Unit unit,
+                   int decimals) {
+    if (list.Empty()) {
+        Inform(desktop, owner, kNoItemsMessage);
+        return;
+    }
+    const std::unique_ptr<PrintDocument> document = desktop.OpenPrintDocument(owner);
+    const std::string message = ComposeReport(list, unit, decimals, *document);
+    if (!message.empty()) Inform(desktop, owner, message);
+}
+
+}  // namespace tarvix

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "assembly/assembly_list.h"
+#include "core/units.h"
+#include "platform/desktop.h"
+
+namespace tarvix {
+
+// SAVE: asks for a file ("Save File As", .csv or .txt) and writes the list into it in the unit
+// and decimals on screen, whole or not at all. Says "No Items In Assembly" for an empty list and
+// "Error Saving " with the path when the file cannot be written. True only when the file was
+// written: the list then counts as saved.
+bool SaveAssembly(Desktop& desktop, TopLevelWindow* owner, const AssemblyList& list, Unit unit,
+                  int decimals);
+
+// PRINT: composes the report on a print document of the desktop, which shows it in a print
+// preview once it is ended. Says "No Items In Assembly" for an empty list and "Error Creating "
+// with the handle when no document can be started.
+void PrintAssembly(Desktop& desktop, TopLevelWindow* owner, const AssemblyList& list, Unit unit,
+                   int decimals);
+
+}  // namespace tarvix

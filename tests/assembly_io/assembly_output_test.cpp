@@ -1,0 +1,82 @@
+#include "assembly/io/assembly_output.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "assembly/io/export_lines.h"
+#include "platform/headless_desktop.h"
+#include "tests/read_file_bytes.h"
+#include "tests/assembly_io/assembly_items.h"
+
+namespace tarvix {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::MakeItem;
+
+class AssemblyOutputTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() / ("tarvix-output-" + std::to_string(getpid()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        for (int i = 0; i < 44; ++i)
+            list_.items[i] = MakeItem("PIPE", "STEEL", 2, 1.5, 3, {0, 0, 0, 12}, "Sch 80    2\"");
+        list_.lastIndex = 43;
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string Path(const char* name) const { return (folder_ / name).string(); }
+    std::string Saved(const char* name) {
+        desktop_.AnswerSaveDialog(Path(name));
+        EXPECT_TRUE(SaveAssembly(desktop_, nullptr, list_, Unit::kMeters, 2));
+        std::string bytes;
+        EXPECT_TRUE(ReadFileBytes(Path(name), bytes));
+        return bytes;
+    }
+    void ExpectOnlyMessage(const std::string& text) const {
+        ASSERT_EQ(desktop_.Messages().size(), 1u);
+        EXPECT_EQ(desktop_.Messages()[0].text, text);
+        EXPECT_EQ(desktop_.Messages()[0].title, "Info");
+        EXPECT_EQ(desktop_.Messages()[0].buttons, MessageButtons::kOk);
+        EXPECT_EQ(desktop_.Messages()[0].icon, MessageIcon::kExclamation);
+    }
+
+    fs::path folder_;
+    HeadlessDesktop desktop_;
+    AssemblyList list_;
+};
+
+TEST_F(AssemblyOutputTest, SaveWritesTheSameBytesWhateverTheType) {
+    const std::string csv = Saved("parts.csv");
+    EXPECT_EQ(csv, ExportBytes(list_, Unit::kMeters, 2));
+    EXPECT_EQ(Saved("parts.txt"), csv);
+    ASSERT_EQ(desktop_.SaveRequests().size(), 2u);
+    EXPECT_EQ(desktop_.SaveRequests()[0].title, "Save File As");
+    EXPECT_EQ(desktop_.SaveRequests()[0].filter,
+              "CSV File (*.csv)|*.csv|Text File (*.txt)|*.txt||");
+    EXPECT_EQ(desktop_.SaveRequests()[0].defaultExtension, "csv");
+    EXPECT_TRUE(desktop_.Messages().empty());
+}
+
+TEST_F(AssemblyOutputTest, NothingIsSavedWithoutItemsOrAName) {
+    desktop_.AnswerSaveDialog("");
+    EXPECT_FALSE(SaveAssembly(desktop_, nullptr, list_, Unit::kInches, 3));
+    EXPECT_TRUE(desktop_.Messages().empty());
+    EXPECT_FALSE(SaveAssembly(desktop_, nullptr, AssemblyList{}, Unit::kInches, 3));
+    EXPECT_EQ(desktop_.SaveRequests().size(), 1u);
+    ExpectOnlyMessage("No Items In Assembly");
+}
+
+TEST_F(AssemblyOutputTest, PrintWithoutItemsStartsNoDocument) {
+    PrintAssembly(desktop_, nullptr, AssemblyList{}, Unit::kInches, 3);
+    ExpectOnlyMessage("No Items In Assembly");
+    EXPECT_TRUE(desktop_.Printed().empty());
+}
+
+}  // namespace
+}  // namespace tarvix

@@ -1,0 +1,197 @@
+#include "platform/qt/qt_print_document.h"
+
+#include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QTimer>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "assembly/io/print_report.h"
+#include "platform/qt/offscreen_application.h"
+#include "tests/assembly_io/assembly_items.h"
+
+namespace tarvix {
+namespace {
+
+using testing::MakeItem;
+
+// Opened by the tests that need it, closed by main before the toolkit's own statics go.
+std::unique_ptr<QApplication> application;
+
+void OpenApplication() {
+    static int argc = 1;
+    static char name[] = "tarvix_print_tests";
+    static char* argv[] = {name, nullptr};
+    if (!application) application = std::make_unique<QApplication>(argc, argv);
+}
+
+std::string Output(const std::string& command) {
+    std::string output;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return output;
+    char chunk[4096];
+    while (std::size_t n = std::fread(chunk, 1, sizeof chunk, pipe))
+        output.append(chunk, n);
+    pclose(pipe);
+    return output;
+}
+
+// pdftotext lays the page out again with blanks of its own: compare with runs of blanks as one.
+std::string Squeeze(const std::string& text) {
+    std::string squeezed;
+    for (char c : text) {
+        if (c == ' ' && !squeezed.empty() && squeezed.back() == ' ') continue;
+        squeezed += c;
+    }
+    return squeezed;
+}
+
+int Occurrences(const std::string& text, const std::string& part) {
+    int count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+// 50 items, alternating pipes and rectangular tubes, with a running number in the material.
+AssemblyList FiftyItems() {
+    AssemblyList list;
+    for (int i = 0; i < AssemblyList::kCapacity; ++i) {
+        const std::string material = "MAT" + std::to_string(i + 1) + "-LONG-NAME";
+        list.items[i] =
+            i % 2 == 0 ? MakeItem("PIPE", material, 2, 1.5, 12, {0, 0, 0, 24}, "Sch 40    1/2\"")
+                       : MakeItem("RECTANGULAR TUBE", material, 1, 3.25, 40,
+                                  {2, 3, 0.25, 0.125, 0.0625, 48});
+        list.totalWeight += list.items[i].groupWeight;
+        list.totalVolume += list.items[i].groupVolume;
+    }
+    list.lastIndex = AssemblyList::kCapacity - 1;
+    return list;
+}
+
+class QtPrintDocumentTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        pdf_ = (std::filesystem::temp_directory_path() /
+                ("tarvix-report-" + std::to_string(getpid()) + ".pdf"))
+                   .string();
+    }
+    void TearDown() override { std::filesystem::remove(pdf_); }
+    std::string pdf_;
+};
+
+// First in this file: when the tests run in one process, later ones open the application.
+TEST_F(QtPrintDocumentTest, WithoutAnApplicationNoDocumentStarts) {
+    if (QCoreApplication::instance()) GTEST_SKIP() << "an earlier test opened the application";
+    QtPrintDocument document;
+    AssemblyList list;
+    list.items[0] = MakeItem("SPHERE", "STEEL", 1, 1, 1, {1});
+    list.lastIndex = 0;
+    EXPECT_EQ(ComposeReport(list, Unit::kInches, 3, document), "Error Creating  0");
+    EXPECT_EQ(document.PageCount(), 0);
+    EXPECT_FALSE(document.RenderPdf(pdf_));
+    EXPECT_FALSE(std::filesystem::exists(pdf_));
+}
+
+// Sets an environment variable for the scope, then puts back what was there.
+class ScopedVariable {
+  public:
+    ScopedVariable(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        setenv(name, value, 1);
+    }
+    ~ScopedVariable() {
+        if (old_) {
+            setenv(name_, old_->c_str(), 1);
+        } else {
+            unsetenv(name_);
+        }
+    }
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST_F(QtPrintDocumentTest, AnOffscreenApplicationNeedsNoDisplay) {
+    if (QCoreApplication::instance()) GTEST_SKIP() << "an earlier test opened the application";
+    {
+        const ScopedVariable platform("QT_QPA_PLATFORM", "xcb");
+        const ScopedVariable display("DISPLAY", ":no-such-display");
+        OffscreenApplication offscreen;
+        QtPrintDocument document;
+        ASSERT_EQ(ComposeReport(FiftyItems(), Unit::kMillimeters, 3, document), "");
+        ASSERT_TRUE(document.RenderPdf(pdf_));
+    }
+    EXPECT_NE(Squeeze(Output("pdftotext '" + pdf_ + "' -")).find("DIMENSIONS - MILLIMETERS"),
+              std::string::npos);
+}
+
+TEST_F(QtPrintDocumentTest, RendersTheReportAsAPdfOfLandscapeLetterPages) {
+    OpenApplication();
+    QtPrintDocument document;
+    ASSERT_EQ(ComposeReport(FiftyItems(), Unit::kInches, 3, document), "");
+    ASSERT_EQ(document.PageCount(), 2);
+    ASSERT_TRUE(document.RenderPdf(pdf_));
+
+    const std::string info = Squeeze(Output("pdfinfo '" + pdf_ + "'"));
+    EXPECT_NE(info.find("Pages: 2"), std::string::npos) << info;
+    EXPECT_NE(info.find("Page size: 792 x 612 pts (letter)"), std::string::npos) << info;
+    EXPECT_NE(info.find("Title: Assembly Data"), std::string::npos) << info;
+
+    const std::string first = Squeeze(Output("pdftotext -layout -f 1 -l 1 '" + pdf_ + "' -"));
+    const std::string second = Squeeze(Output("pdftotext -layout -f 2 -l 2 '" + pdf_ + "' -"));
+    for (const std::string* page : {&first, &second}) {
+        EXPECT_NE(page->find("DIMENSIONS - INCHES"), std::string::npos) << *page;
+        EXPECT_NE(page->find("GRP VOL CI"), std::string::npos) << *page;
+    }
+    EXPECT_EQ(Occurrences(first, "-LON"), 44);
+    EXPECT_EQ(Occurrences(second, "-LON"), 6);
+    EXPECT_NE(first.find("MAT1-LONG"), std::string::npos) << first;
+    EXPECT_EQ(first.find("MAT1-LONG-"), std::string::npos) << first;
+    EXPECT_NE(first.find("Sch 40 1/2\" LENGTH 24.000"), std::string::npos) << first;
+    EXPECT_NE(first.find("REC TUBE"), std::string::npos) << first;
+    EXPECT_NE(second.find("TOTAL WEIGHT - POUNDS"), std::string::npos) << second;
+    EXPECT_NE(second.find("156.250"), std::string::npos) << second;
+    EXPECT_NE(second.find("1,600.000"), std::string::npos) << second;
+    EXPECT_EQ(first.find("TOTAL"), std::string::npos) << first;
+}
+
+TEST_F(QtPrintDocumentTest, EndingTheDocumentOpensThePreviewOfEveryPage) {
+    OpenApplication();
+    QtPrintDocument document(QtPrintDocument::WhenEnded::kPreview);
+    AssemblyList list = FiftyItems();
+    list.lastIndex = 41;  // the totals take a page of their own
+    int pages = -1;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        title = dialog->windowTitle();
+        pages = dialog->findChild<QPrintPreviewWidget*>()->pageCount();
+        dialog->reject();
+    });
+    EXPECT_EQ(ComposeReport(list, Unit::kFeet, 2, document), "");
+    EXPECT_EQ(title, "Assembly Data");
+    EXPECT_EQ(pages, 2);
+}
+
+}  // namespace
+}  // namespace tarvix
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    const int result = RUN_ALL_TESTS();
+    tarvix::application.reset();
+    return result;
+}

@@ -1,0 +1,149 @@
+#include <unistd.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/atomic_file.h"
+#include "platform/headless_print_document.h"
+#include "tests/read_file_bytes.h"
+#include "shell/calc_assembly.h"
+
+namespace tarvix {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Writes each page's texts, one a line, in place of a PDF file.
+class TextPdfDocument final : public PdfDocument {
+  public:
+    int StartDoc(std::string_view title) override { return document_.StartDoc(title); }
+    void Font(int handle, FontStyle style, float points, Rgb colour,
+              std::string_view face) override {
+        document_.Font(handle, style, points, colour, face);
+    }
+    void Text(int handle, float x, float y, TextAlignment alignment,
+              std::string_view text) override {
+        document_.Text(handle, x, y, alignment, text);
+    }
+    void NewPage(int handle) override { document_.NewPage(handle); }
+    void EndDoc(int handle) override { document_.EndDoc(handle); }
+    bool WritePdf(const std::string& path) override {
+        std::string bytes;
+        for (const HeadlessPrintDocument::Page& page : document_.Pages()) {
+            bytes += "page\n";
+            for (const HeadlessPrintDocument::Placed& placed : page)
+                bytes += placed.text + "\n";
+        }
+        return WriteFileAtomically(path, bytes);
+    }
+
+  private:
+    HeadlessPrintDocument document_;
+};
+
+const PdfDocumentFactory kTextPdf = [] { return std::make_unique<TextPdfDocument>(); };
+
+class CalcAssemblyFiles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() / ("tarvix-calc-files-" + std::to_string(getpid()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string Path(const char* name) const { return (folder_ / name).string(); }
+    std::string Content(const char* name) const {
+        std::string bytes;
+        EXPECT_TRUE(ReadFileBytes(Path(name), bytes)) << name;
+        return bytes;
+    }
+    int Run(const std::vector<std::string>& args, const std::string& list,
+            const PdfDocumentFactory& pdf = kTextPdf) {
+        std::istringstream in(list);
+        std::ostringstream out, err;
+        const int status = RunAssembly(args, in, out, err, pdf);
+        out_ = out.str();
+        err_ = err.str();
+        return status;
+    }
+
+    fs::path folder_;
+    std::string out_, err_;
+};
+
+const char kRound[] =
+    "\"ROUND\",\" OD 1.000  LENGTH "
+    "12.000\",\"ALUMINUM\",\"1\",\".919\",\"9.425\",\".919\",\"9.425\"\r\n";
+
+TEST_F(CalcAssemblyFiles, WritesTheFileAndTheReportBesideThePanel) {
+    ASSERT_EQ(Run({"--csv", Path("a.csv"), "--pdf=" + Path("a.pdf")}, "round 1 12\n"), 0) << err_;
+    EXPECT_EQ(Content("a.csv"), kRound);
+    const std::string report = Content("a.pdf");
+    EXPECT_EQ(report.rfind("page\nSHAPE\n", 0), 0u) << report;
+    EXPECT_NE(report.find("\n OD 1.000  LENGTH 12.000\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("\nTOTAL WEIGHT - POUNDS\n"), std::string::npos) << report;
+    EXPECT_EQ(out_.rfind("material=ALUMINUM\n", 0), 0u) << out_;
+    EXPECT_EQ(err_, "");
+}
+
+TEST_F(CalcAssemblyFiles, TheFileOnStandardOutputStandsAlone) {
+    ASSERT_EQ(Run({"--view", "--units", "millimeters", "--decimals", "1", "--csv", "-"},
+                  "round 1 12\n\"pipe\" --row 2 24 | cavity\n"),
+              0)
+        << err_;
+    std::istringstream lines(out_);
+    std::vector<std::string> got;
+    for (std::string line; std::getline(lines, line);)
+        got.push_back(line);
+    ASSERT_EQ(got.size(), 2u) << out_;
+    EXPECT_EQ(got[0],
+              "\"ROUND\",\" OD 25.4  LENGTH 304.8\",\"ALUMINUM\",\"1\",\".4\",\"154.4\",\".4\","
+              "\"154.4\"\r");
+    // The inch mark doubled, the cavity's weight below one with the formatter's blank.
+    EXPECT_EQ(
+        got[1],
+        "\"PIPE\",\"  Sch 40    1/8\"\"  LENGTH 609.6\",\"ALUMINUM\",\"1\",\" -.1\",\"-28.3\","
+        "\" -.1\",\"-28.3\"\r");
+}
+
+TEST_F(CalcAssemblyFiles, NoFileWhenTheListStopsOrIsEmpty) {
+    EXPECT_EQ(Run({"--csv", Path("a.csv"), "--pdf", Path("a.pdf")}, "round 1 12\nround 1\n"), 2);
+    EXPECT_EQ(Run({"--csv", Path("a.csv"), "--pdf", Path("a.pdf")}, "# nothing yet\n"), 1);
+    EXPECT_EQ(err_, "No Items In Assembly\n");
+    EXPECT_EQ(out_, "");
+    EXPECT_FALSE(fs::exists(Path("a.csv")));
+    EXPECT_FALSE(fs::exists(Path("a.pdf")));
+}
+
+TEST_F(CalcAssemblyFiles, AFileThatCannotBeWrittenEndsWithStatusOne) {
+    fs::create_directory(Path("taken"));
+    EXPECT_EQ(Run({"--csv", Path("taken")}, "round 1 12\n"), 1);
+    EXPECT_EQ(err_, "Error Saving " + Path("taken") + "\n");
+    EXPECT_EQ(Run({"--csv", "-", "--pdf", Path("missing/a.pdf")}, "round 1 12\n"), 1);
+    EXPECT_EQ(err_, "Error Saving " + Path("missing/a.pdf") + "\n");
+    EXPECT_EQ(out_, "");
+}
+
+TEST_F(CalcAssemblyFiles, UsageErrors) {
+    // clang-format off
+    struct Case { std::vector<std::string> args; bool pdf; std::string message; };
+    const Case cases[] = {
+        {{"--csv"}, true, "option --csv needs a value"},
+        {{"--csv="}, true, "option --csv needs a file name"},
+        {{"--pdf", "-"}, true, "the PDF goes to a file, not to '-'"},
+        {{"--pdf", "a.pdf"}, false, "this build writes no PDF files"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        EXPECT_EQ(Run(c.args, "round 1 12\n", c.pdf ? kTextPdf : PdfDocumentFactory{}), 1);
+        EXPECT_EQ(err_.rfind("tarvix-calc assembly: " + c.message + "\n", 0), 0u) << err_;
+    }
+}
+
+}  // namespace
+}  // namespace tarvix
