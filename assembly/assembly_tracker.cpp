@@ -55,6 +55,11 @@ void AssemblyTracker::ItemDisplay() {
     window_.SetText(ids::kAssemblyVolume, t.assemblyVolume);
 }
 
+void AssemblyTracker::EmptyPanel() {
+    for (int id : kValueFields)
+        window_.SetText(id, "");
+}
+
 void AssemblyTracker::RefreshView() {
     view_.Refresh(list_, calc_.InputUnit(), calc_.Decimals());
 }
@@ -115,6 +120,8 @@ void AssemblyTracker::RemoveCurrentItem() {
         window_.ListSelect(ids::kItemList, 0);
         changed_ = true;
         ItemDisplay();
+        // The panel must not go on showing a part, and totals, that are no longer there.
+        if (list_.Empty()) EmptyPanel();
     }
     RefreshView();
 }
@@ -155,8 +162,7 @@ void AssemblyTracker::ClearAssembly() {
     changed_ = true;
     window_.ListClear(ids::kItemList);
     window_.ListSelect(ids::kItemList, 0);
-    for (int id : kValueFields)
-        window_.SetText(id, "");
+    EmptyPanel();
     view_.Close();
 }
 

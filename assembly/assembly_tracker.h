@@ -47,6 +47,7 @@ class AssemblyTracker : public DisplayListener {
     int TakeCurrentIndex();
     void ItemColouring();
     void RefreshView();
+    void EmptyPanel();
     void ShowInfo(std::string_view text);
     // After an operation changed the list.
     void Changed();

@@ -54,6 +54,8 @@ void AssemblyView::Open(const AssemblyList& list, Unit unit, int decimals) {
     window_->SetFont(ids::kViewClose, FontSpec{"Verdana", 8, 700});
     window_->SetFont(ids::kViewHide, FontSpec{"Verdana", 8, 700});
     window_->ReportSetGridLines(ids::kViewList, true);
+    // The buttons are named by their texts; the table has none of its own.
+    window_->SetAccessibleName(ids::kViewList, "Assembly items");
 
     InsertColumns(unit);
     FillRows(list, unit, decimals);

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include "assembly/assembly_tracker.h"
+#include "bench/bench_typing.h"
 #include "core/control_ids.h"
 #include "platform/headless_desktop.h"
 #include "platform/qt/qt_application.h"
@@ -44,7 +45,7 @@ void Click(tarvix::Application& app, int id) {
 // A round bar 1 x 12 on screen, ready for ITEM+.
 void RoundBar(tarvix::Application& app) {
     for (int k = 1; k <= 2; ++k) {
-        app.MainWindow().SetText(ids::kInput[k - 1], k == 1 ? "1" : "12");
+        TypeInto(app.MainWindow(), ids::kInput[k - 1], k == 1 ? "1" : "12");
         Click(app, ids::kInputMarker[k - 1]);
     }
 }

@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 
+#include "bench/bench_typing.h"
 #include "core/control_ids.h"
 #include "core/shape_catalogue.h"
 #include "platform/qt/qt_application.h"
@@ -137,7 +138,7 @@ const std::vector<ShapeInputs> kParts = {
 };
 
 void Commit(tarvix::Application& app, int k, const char* text) {
-    app.MainWindow().SetText(tarvix::ids::kInput[k - 1], text);
+    TypeInto(app.MainWindow(), tarvix::ids::kInput[k - 1], text);
     app.Handler().HandleEvent({tarvix::Event::Kind::kControl, tarvix::ids::kInputMarker[k - 1],
                                tarvix::Notification::kClicked});
 }

@@ -76,9 +76,9 @@ constexpr std::array<TrackerField, 7> kTrackerFields{{
     {kAssemblyVolume, kAssemblyVolumeLabel, ""},
 }};
 
-std::string OwnTextName(const Window& window, const ControlSpec& spec) {
-    const std::string text = Text(window, spec.id);
-    switch (spec.id) {
+std::string OwnTextName(const Window& window, const ControlSpec& def) {
+    const std::string text = Text(window, def.id);
+    switch (def.id) {
         case kDecimals1:
         case kDecimals2:
         case kDecimals3:
@@ -90,7 +90,7 @@ std::string OwnTextName(const Window& window, const ControlSpec& spec) {
         default:
             break;
     }
-    if (const std::string group = ShapeGroup(spec.id); !group.empty())
+    if (const std::string group = ShapeGroup(def.id); !group.empty())
         return Joined({text + ",", group});
     return Joined({text});
 }
@@ -130,8 +130,8 @@ std::string SentenceCase(std::string_view caption) {
 
 namespace {
 
-std::string NameOf(const Window& window, const ControlSpec& spec) {
-    const int id = spec.id;
+std::string NameOf(const Window& window, const ControlSpec& def) {
+    const int id = def.id;
     if (const int k = IndexOf(kInput, id); k >= 0) return InputName(window, k);
     if (const int k = IndexOf(kInputMarker, id); k >= 0) return InputName(window, k) + " marker";
     switch (id) {
@@ -168,15 +168,15 @@ std::string NameOf(const Window& window, const ControlSpec& spec) {
     for (const TrackerField& f : kTrackerFields) {
         if (id == f.field) return Joined({std::string(f.prefix) + Text(window, f.label)});
     }
-    if (spec.kind == ControlKind::kPanel || spec.kind == ControlKind::kLabel) return "";
-    return OwnTextName(window, spec);
+    if (def.kind == ControlKind::kPanel || def.kind == ControlKind::kLabel) return "";
+    return OwnTextName(window, def);
 }
 
 }  // namespace
 
 std::string AccessibleName(const Window& window, int id) {
-    for (const ControlSpec& spec : MainWindowControls()) {
-        if (spec.id == id) return NameOf(window, spec);
+    for (const ControlSpec& def : MainWindowControls()) {
+        if (def.id == id) return NameOf(window, def);
     }
     return "";
 }
@@ -208,17 +208,17 @@ std::span<const int> MainWindowTabOrder() {
 
 void AccessibleNames::Refresh(Window& window) {
     const bool first = applied_.empty();
-    for (const ControlSpec& spec : MainWindowControls()) {
+    for (const ControlSpec& def : MainWindowControls()) {
         // Options, the check box and the buttons keep their texts: named once.
-        const bool fixed = spec.kind == ControlKind::kOption ||
-                           spec.kind == ControlKind::kCheckBox || spec.kind == ControlKind::kButton;
+        const bool fixed = def.kind == ControlKind::kOption || def.kind == ControlKind::kCheckBox ||
+                           def.kind == ControlKind::kButton;
         if (fixed && !first) continue;
-        std::string name = NameOf(window, spec);
+        std::string name = NameOf(window, def);
         if (name.empty()) continue;
-        auto [it, added] = applied_.try_emplace(spec.id, name);
+        auto [it, added] = applied_.try_emplace(def.id, name);
         if (!added && it->second == name) continue;
         it->second = name;
-        window.SetAccessibleName(spec.id, name);
+        window.SetAccessibleName(def.id, name);
     }
 }
 

@@ -83,10 +83,10 @@ class QtAccessibilityTest : public ::testing::Test {
 };
 
 TEST_F(QtAccessibilityTest, EveryControlIsNamedByItsCaptions) {
-    for (const ControlSpec& spec : MainWindowControls()) {
-        const bool empty_label = spec.kind == ControlKind::kLabel && Win().GetText(spec.id).empty();
-        if (spec.kind == ControlKind::kPanel || empty_label) continue;
-        EXPECT_FALSE(Name(spec.id).isEmpty()) << spec.id;
+    for (const ControlSpec& def : MainWindowControls()) {
+        const bool empty_label = def.kind == ControlKind::kLabel && Win().GetText(def.id).empty();
+        if (def.kind == ControlKind::kPanel || empty_label) continue;
+        EXPECT_FALSE(Name(def.id).isEmpty()) << def.id;
     }
     // clang-format off
     struct Case { int id; const char* inches; const char* millimeters; };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
@@ -173,6 +174,14 @@ TEST_F(TrackerGuiTest, TheViewFollowsWhileMinimisedAndClearClosesIt) {
     EXPECT_EQ(view->windowTitle().toStdString(), "Assembly Info");
     EXPECT_EQ(view->size(), QSize(780, 308));
     EXPECT_TRUE(Table()->showGrid());
+    // A screen reader names the table and the buttons.
+    EXPECT_EQ(Table()->accessibleName().toStdString(), "Assembly items");
+    for (int id : {kViewHide, kViewClose}) {
+        QAccessibleInterface* face =
+            QAccessible::queryAccessibleInterface(View()->ControlWidget(id));
+        ASSERT_NE(face, nullptr);
+        EXPECT_FALSE(face->text(QAccessible::Name).isEmpty()) << id;
+    }
     ExpectViewShows(Unit::kInches, 3);
 
     PressAndRelease(*View(), kViewHide);

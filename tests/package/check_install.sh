@@ -30,8 +30,8 @@ case "$mode" in
         prefix="$work/root/usr"
         [ "$(dpkg-deb -f "$deb" Package)" = tarvix ] || fail "package name"
         depends=$(dpkg-deb -f "$deb" Depends)
-        for needed in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-dejavu-core \
-                      fonts-dejavu-extra; do
+        for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 qt6-qpa-plugins \
+                      fonts-dejavu-core fonts-dejavu-extra; do
             [[ ", $depends," == *", $needed"[\ ,]* ]] || fail "Depends lacks $needed: $depends"
         done
         # Nothing beyond /usr, and no folder the system owns is claimed with odd permissions.

@@ -98,10 +98,10 @@ TEST_F(AccessibleNamesAppTest, NamesFollowTheCaptions) {
     };
     for (const Look& look : round_inches)
         EXPECT_EQ(Name(look.id), look.name) << look.id;
-    for (const ControlSpec& spec : MainWindowControls()) {
+    for (const ControlSpec& def : MainWindowControls()) {
         const bool speaks_itself =
-            spec.kind == ControlKind::kPanel || spec.kind == ControlKind::kLabel;
-        EXPECT_EQ(Name(spec.id).empty(), speaks_itself) << spec.id;
+            def.kind == ControlKind::kPanel || def.kind == ControlKind::kLabel;
+        EXPECT_EQ(Name(def.id).empty(), speaks_itself) << def.id;
     }
     Click(kSquareTube);
     Click(kMillimeters);
@@ -118,13 +118,13 @@ TEST_F(AccessibleNamesAppTest, TabOrderHoldsEveryControlOnce) {
     const std::vector<int>& order = Win().TabOrder();
     const std::set<int> unique(order.begin(), order.end());
     EXPECT_EQ(unique.size(), order.size());
-    for (const ControlSpec& spec : MainWindowControls()) {
+    for (const ControlSpec& def : MainWindowControls()) {
         const bool takes_keys =
-            spec.kind == ControlKind::kInput || spec.kind == ControlKind::kOption ||
-            spec.kind == ControlKind::kCheckBox || spec.kind == ControlKind::kButton ||
-            spec.kind == ControlKind::kMarker || spec.kind == ControlKind::kList;
-        EXPECT_EQ(unique.contains(spec.id), takes_keys || spec.kind == ControlKind::kResultField)
-            << spec.id;
+            def.kind == ControlKind::kInput || def.kind == ControlKind::kOption ||
+            def.kind == ControlKind::kCheckBox || def.kind == ControlKind::kButton ||
+            def.kind == ControlKind::kMarker || def.kind == ControlKind::kList;
+        EXPECT_EQ(unique.contains(def.id), takes_keys || def.kind == ControlKind::kResultField)
+            << def.id;
     }
 }
 

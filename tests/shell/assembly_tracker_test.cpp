@@ -229,6 +229,7 @@ TEST_F(TrackerTest, ViewFollowsEveryChangeShownOrMinimised) {
     Click(kItemMinus);
     Click(kItemMinus);
     EXPECT_EQ(ViewLines().size(), 5u);  // the totals rows stay
+    EXPECT_EQ(Panel(), "||||||");       // no part, and no totals, left to show
     View()->Deliver(Event{Event::Kind::kControl, kViewClose, Notification::kClicked});
     EXPECT_EQ(View(), nullptr);
 }
