@@ -74,11 +74,7 @@ TEST_F(MainWindowTest, StartState) {
     Start();
     // clang-format off
     const std::pair<int, const char*> texts[] = {
-        {ids::kTitle, "Tarvix V3.0"}, {ids::kFabricationsCaption, "FABRICATIONS"},
-        {ids::kSolidBarCaption, "SOLID BAR"}, {ids::kTubingCaption, "TUBING"},
-        {ids::kShapesCaption, "SHAPES"}, {ids::kUnitsSelector, "UNITS SELECTOR"},
-        {ids::kTrackerCaption, "ASSEMBLY TRACKER"}, {ids::kItemMaterialLabel, "MATERIAL"},
-        {ids::kItemQuantityLabel, "QUANTITY"}, {ids::kQuantity, "1"},
+        {ids::kTitle, "Tarvix V3.0"}, {ids::kQuantity, "1"},
         {ids::kUpperCaption[0], "OUTSIDE"}, {ids::kLowerCaption[0], "DIAMETER"},
         {ids::kLowerCaption[1], "LENGTH"}, {ids::kInput[0], " "}, {ids::kInput[5], " "},
         {ids::kVolume, " "}, {ids::kTotal, " "}, {ids::kDensityDisplay, ".09750"},
