@@ -129,6 +129,8 @@ TEST_F(TrackerGuiTest, TheViewFollowsWhileMinimisedAndClearClosesIt) {
         MessageAnswer no(QMessageBox::No);
         ClickAndAnswer(kClear, no);
         EXPECT_EQ(no.seen, "Clear Assembly Data|Really clear all assembly data?");
+        EXPECT_EQ(no.icon, QMessageBox::Question);
+        EXPECT_EQ(no.buttons, QMessageBox::Yes | QMessageBox::No);
     }
     ASSERT_NE(View(), nullptr);
     EXPECT_EQ(app_->Tracker().List().Count(), 2);
@@ -136,6 +138,8 @@ TEST_F(TrackerGuiTest, TheViewFollowsWhileMinimisedAndClearClosesIt) {
     ClickAndAnswer(kClear, yes);
     EXPECT_EQ(View(), nullptr);
     EXPECT_TRUE(app_->Tracker().List().Empty());
+    EXPECT_EQ(static_cast<QComboBox*>(Win().ControlWidget(kItemList))->count(), 0);
+    EXPECT_EQ(Text(kGroupWeight) + Text(kAssemblyWeight), "");
     for (QWidget* widget : QApplication::topLevelWidgets())
         EXPECT_FALSE(widget->isVisible() && widget->windowTitle() == "Assembly Info");
 }

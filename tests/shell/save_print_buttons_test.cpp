@@ -1,5 +1,3 @@
-#include <unistd.h>
-
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -8,6 +6,7 @@
 
 #include "tests/read_file_bytes.h"
 #include "tests/support/headless_user.h"
+#include "tests/support/temp_folder.h"
 
 namespace tarvix {
 namespace {
@@ -18,20 +17,12 @@ namespace fs = std::filesystem;
 // SAVE and PRINT on the main window, with an in-memory desktop answering the dialogs.
 class SavePrintButtons : public HeadlessUserTest {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("tarvix-buttons-" + std::to_string(getpid()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        Start();
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     void AddRound() {
         Type(kInput[0], "1");
         Type(kInput[1], "12");
         Click(kItemPlus);
     }
-    std::string Path(const char* name) const { return (folder_ / name).string(); }
+    std::string Path(const char* name) const { return folder_.Path(name); }
     // Whether CLOSE asks first; answered No, so the program runs on.
     bool CloseAsks() {
         const std::size_t before = desktop_->Messages().size();
@@ -40,7 +31,7 @@ class SavePrintButtons : public HeadlessUserTest {
         return desktop_->Messages().size() > before;
     }
 
-    fs::path folder_;
+    TempFolder folder_;
 };
 
 TEST_F(SavePrintButtons, OnlyASaveThatWroteTheFileCountsAsSaved) {

@@ -12,6 +12,8 @@
 #include <iterator>
 #include <string>
 
+#include "tests/support/temp_folder.h"
+
 namespace tarvix {
 namespace {
 
@@ -64,24 +66,12 @@ TEST(SettingsTest, UnrecognisedSlotsTakeTheirDefault) {
 
 class SettingsFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tarvix-settings-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override {
-        std::filesystem::permissions(dir_, std::filesystem::perms::owner_all);
-        std::filesystem::remove_all(dir_);
-    }
-    std::string Directory() const { return dir_.string() + "/"; }
-    std::string File() const { return (dir_ / "weights.ini").string(); }
-    std::string Read() const {
-        std::ifstream in(File(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::string Directory() const { return temp_.Slashed(); }
+    std::string File() const { return temp_.Path("weights.ini"); }
+    std::string Read() const { return temp_.Content("weights.ini"); }
 
-    std::filesystem::path dir_;
+    TempFolder temp_;
+    const std::filesystem::path& dir_ = temp_.Folder();
 };
 
 TEST_F(SettingsFileTest, MissingFileIsCreatedAndAnExistingOneNeverRewritten) {
