@@ -1,18 +1,11 @@
 #include <gtest/gtest.h>
 #include <QAccessible>
-#include <QApplication>
-#include <QTest>
-#include <QWindow>
 
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/control_ids.h"
-#include "platform/qt/qt_desktop.h"
-#include "platform/qt/qt_top_level_window.h"
-#include "shell/application.h"
 #include "shell/main_window_layout.h"
 #include "tests/support/qt_user.h"
 
@@ -32,18 +25,13 @@ struct ClickCounter : EventSink {
     std::map<int, int> clicks;
 };
 
-class QtAccessibilityTest : public ::testing::Test {
+class QtAccessibilityTest : public qt_user::QtUserTest {
   protected:
-    void SetUp() override {
-        app_ = std::make_unique<Application>(
-            desktop_, Settings{{"assemblytracker=on", "weightunits=inches", "weightdecimals=3"}});
+    void Start() override {
+        QtUserTest::Start();
         counter_.handler = &app_->Handler();
         app_->MainWindow().SetEventSink(&counter_);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Win().Frame()));
-        qt_user::Pump();
     }
-    QtTopLevelWindow& Win() { return static_cast<QtTopLevelWindow&>(app_->MainWindow()); }
-    QWidget* Widget(int id) { return Win().ControlWidget(id); }
     // What the reader says the control is: its name, or for a drop-down list, whose name is its
     // entry, the label it is the buddy of.
     QString Name(int id) {
@@ -70,9 +58,7 @@ class QtAccessibilityTest : public ::testing::Test {
         qt_user::Pump();
     }
 
-    QtDesktop desktop_;
     ClickCounter counter_;
-    std::unique_ptr<Application> app_;
 };
 
 TEST_F(QtAccessibilityTest, EveryControlIsNamedByItsCaptions) {

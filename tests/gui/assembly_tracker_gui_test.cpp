@@ -1,25 +1,18 @@
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTableWidget>
-#include <QTest>
 #include <QTimer>
-#include <QWindow>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "assembly/view_rows.h"
 #include "core/control_ids.h"
-#include "platform/qt/qt_desktop.h"
-#include "platform/qt/qt_top_level_window.h"
-#include "shell/application.h"
 #include "tests/support/qt_user.h"
 
 namespace tarvix {
@@ -29,21 +22,12 @@ using namespace ids;
 
 using qt_user::MessageAnswer;
 
-class TrackerGuiTest : public ::testing::Test {
+class TrackerGuiTest : public qt_user::QtUserTest {
   protected:
-    void SetUp() override {
-        app_ = std::make_unique<Application>(
-            desktop_, Settings{{"assemblytracker=on", "weightunits=inches", "weightdecimals=3"}});
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
-        qt_user::Pump();
-    }
-    QtTopLevelWindow& Win() { return static_cast<QtTopLevelWindow&>(app_->MainWindow()); }
-    QWidget* Frame() { return Win().Frame(); }
     QtTopLevelWindow* View() {
         return static_cast<QtTopLevelWindow*>(app_->Tracker().View().Window());
     }
     QTableWidget* Table() { return static_cast<QTableWidget*>(View()->ControlWidget(kViewList)); }
-    std::string Text(int id) { return Win().GetText(id); }
     void Click(int id) { qt_user::PressAndRelease(Win(), id); }
     // Waits until the message box has been answered and the operation behind it has ended.
     void ClickAndAnswer(int id, MessageAnswer& answer) {
@@ -86,9 +70,6 @@ class TrackerGuiTest : public ::testing::Test {
             }
         }
     }
-
-    QtDesktop desktop_;
-    std::unique_ptr<Application> app_;
 };
 
 TEST_F(TrackerGuiTest, TheViewFollowsWhileMinimisedAndClearClosesIt) {

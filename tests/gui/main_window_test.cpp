@@ -1,19 +1,12 @@
 #include <gtest/gtest.h>
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QComboBox>
 #include <QScreen>
-#include <QTest>
-#include <QWindow>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/control_ids.h"
-#include "platform/qt/qt_desktop.h"
-#include "platform/qt/qt_top_level_window.h"
-#include "shell/application.h"
 #include "shell/settings.h"
 #include "tests/support/qt_user.h"
 
@@ -48,22 +41,14 @@ struct Step {
     std::string shown = "";
 };
 
-class QtMainWindowTest : public ::testing::Test {
+class QtMainWindowTest : public qt_user::QtUserTest {
   protected:
-    void Start() {
-        app_.reset();
-        app_ = std::make_unique<Application>(
-            desktop_, Settings{{"assemblytracker=on", "weightunits=inches", "weightdecimals=3"}});
+    void Start() override {
+        QtUserTest::Start();
         counter_.handler = &app_->Handler();
         app_->MainWindow().SetEventSink(&counter_);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
-        qt_user::Pump();
     }
 
-    QtTopLevelWindow& Win() { return static_cast<QtTopLevelWindow&>(app_->MainWindow()); }
-    QWidget* Frame() { return Win().Frame(); }
-    QWidget* Widget(int id) { return Win().ControlWidget(id); }
-    std::string Text(int id) { return Win().GetText(id); }
     bool Checked(int id) { return Win().IsChecked(id); }
     bool HasFocus(int id) { return QApplication::focusWidget() == Widget(id); }
     std::string Show(std::initializer_list<int> controls) {
@@ -115,9 +100,7 @@ class QtMainWindowTest : public ::testing::Test {
         return {width == 777 ? 12 : 104, (screen.height() - 550) / 2, width, 550};
     }
 
-    QtDesktop desktop_;
     TickCounter counter_;
-    std::unique_ptr<Application> app_;
 };
 
 // A press held on a control while input 1 holds a typed value: the focus loss commits the value
@@ -163,7 +146,6 @@ TEST_F(QtMainWindowTest, AClickAfterTypingStillActs) {
 // Typing over a field with exactly the text it shows still gives the value typed: .9996 shows as
 // 1.000, and 1.000 typed over it is 1.
 TEST_F(QtMainWindowTest, RetypingTheShownTextCommitsIt) {
-    Start();
     Play({{kEnter, kInput[0], ".9996", kInput[0], "1.000"},
           {kEnter, kInput[1], "12", kVolume, "9.417"},
           {kClick, kInput[0]},
@@ -174,7 +156,6 @@ TEST_F(QtMainWindowTest, RetypingTheShownTextCommitsIt) {
 }
 
 TEST_F(QtMainWindowTest, SectionListDrivesThePipeInputs) {
-    Start();
     Play({{kClick, kPipe, "", kSectionTitle1, "STEEL PIPES"}});
     EXPECT_EQ(Show({kInput[0], kInput[1], kInput[2]}), ".405|.335|.035");  // schedule 5, 1/8 inch
     EXPECT_TRUE(HasFocus(kInput[3]) && Win().IsEnabled(kSectionList));
@@ -185,7 +166,6 @@ TEST_F(QtMainWindowTest, SectionListDrivesThePipeInputs) {
 }
 
 TEST_F(QtMainWindowTest, HideMinimisesAndCloseOrAWindowSystemCloseEndTheRun) {
-    Start();
     EXPECT_EQ(Frame()->geometry(), Centred(777));  // on the toolkit's own screen
     ClickControl(kHide);
     EXPECT_TRUE(QTest::qWaitFor([&] { return Frame()->isMinimized(); }, 5000));

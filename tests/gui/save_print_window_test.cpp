@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -7,19 +6,14 @@
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/control_ids.h"
-#include "platform/qt/qt_desktop.h"
-#include "platform/qt/qt_top_level_window.h"
-#include "shell/application.h"
 #include "tests/read_file_bytes.h"
 #include "tests/support/qt_user.h"
 
@@ -29,16 +23,8 @@ namespace {
 using namespace ids;
 
 // SAVE and PRINT in the real window, their dialogs answered as a user would.
-class SavePrintWindowTest : public ::testing::Test {
+class SavePrintWindowTest : public qt_user::QtUserTest {
   protected:
-    void SetUp() override {
-        app_ = std::make_unique<Application>(
-            desktop_, Settings{{"assemblytracker=on", "weightunits=inches", "weightdecimals=3"}});
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
-    }
-
-    QtTopLevelWindow& Win() { return static_cast<QtTopLevelWindow&>(app_->MainWindow()); }
-    QWidget* Frame() { return Win().Frame(); }
     void ClickControl(int id) { qt_user::Click(Win(), id); }
     void AddRoundBar() {
         // Into the first input, as after a message box the window has no field in focus.
@@ -81,8 +67,6 @@ class SavePrintWindowTest : public ::testing::Test {
 
     QTemporaryDir temp_;
     const QString dir_ = temp_.path() + "/";
-    QtDesktop desktop_;
-    std::unique_ptr<Application> app_;
     QString dialog_title_, dialog_folder_;
 };
 

@@ -8,10 +8,13 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <memory>
 #include <string>
 
 #include "platform/qt/qt_application.h"
+#include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_top_level_window.h"
+#include "shell/application.h"
 
 // The real Qt windows driven as a user drives them: mouse presses and releases where the control
 // stands, key presses, and message boxes answered with their own buttons.
@@ -87,6 +90,27 @@ class MessageAnswer {
 
   private:
     QTimer poll_;
+};
+
+// A started program in the real main window, with the default settings.
+class QtUserTest : public ::testing::Test {
+  protected:
+    void SetUp() override { Start(); }
+    virtual void Start() {
+        app_.reset();
+        app_ = std::make_unique<Application>(
+            desktop_, Settings{{"assemblytracker=on", "weightunits=inches", "weightdecimals=3"}});
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
+        Pump();
+    }
+
+    QtTopLevelWindow& Win() { return static_cast<QtTopLevelWindow&>(app_->MainWindow()); }
+    QWidget* Frame() { return Win().Frame(); }
+    QWidget* Widget(int id) { return Win().ControlWidget(id); }
+    std::string Text(int id) { return Win().GetText(id); }
+
+    QtDesktop desktop_;
+    std::unique_ptr<Application> app_;
 };
 
 // The main of a GUI test program: windows drawn off screen, no display needed.
