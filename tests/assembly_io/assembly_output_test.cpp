@@ -1,7 +1,5 @@
 #include "assembly/io/assembly_output.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <string>
 
@@ -9,8 +7,8 @@
 
 #include "assembly/io/export_lines.h"
 #include "platform/headless_desktop.h"
-#include "tests/read_file_bytes.h"
 #include "tests/assembly_io/assembly_items.h"
+#include "tests/support/temp_folder.h"
 
 namespace tarvix {
 namespace {
@@ -21,16 +19,11 @@ using testing::MakeItem;
 class AssemblyOutputTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("tarvix-output-" + std::to_string(getpid()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
         for (int i = 0; i < 44; ++i)
             list_.items[i] = MakeItem("PIPE", "STEEL", 2, 1.5, 3, {0, 0, 0, 12}, "Sch 80    2\"");
         list_.lastIndex = 43;
     }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string Path(const char* name) const { return (folder_ / name).string(); }
+    std::string Path(const char* name) const { return folder_.Path(name); }
     std::string Saved(const char* name) {
         desktop_.AnswerSaveDialog(Path(name));
         EXPECT_TRUE(SaveAssembly(desktop_, nullptr, list_, Unit::kMeters, 2));
@@ -46,7 +39,7 @@ class AssemblyOutputTest : public ::testing::Test {
         EXPECT_EQ(desktop_.Messages()[0].icon, MessageIcon::kExclamation);
     }
 
-    fs::path folder_;
+    TempFolder folder_;
     HeadlessDesktop desktop_;
     AssemblyList list_;
 };

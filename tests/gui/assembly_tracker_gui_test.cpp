@@ -1,105 +1,40 @@
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTableWidget>
-#include <QTest>
 #include <QTimer>
-#include <QWindow>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "assembly/view_rows.h"
 #include "core/control_ids.h"
-#include "platform/qt/qt_application.h"
-#include "platform/qt/qt_desktop.h"
-#include "platform/qt/qt_top_level_window.h"
-#include "shell/application.h"
+#include "tests/support/qt_user.h"
 
 namespace tarvix {
 namespace {
 
 using namespace ids;
 
-// Answers the next message box as the user would, by clicking one of its buttons, and keeps
-// what the box said.
-class MessageAnswer {
-  public:
-    explicit MessageAnswer(QMessageBox::StandardButton button) {
-        QObject::connect(&poll_, &QTimer::timeout, [this, button] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
-            poll_.stop();
-            seen = box->windowTitle().toStdString() + "|" + box->text().toStdString();
-            icon = box->icon();
-            buttons = box->standardButtons();
-            box->button(button)->click();
-        });
-        poll_.start(10);
-    }
-    std::string seen;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
+using qt_user::MessageAnswer;
 
-  private:
-    QTimer poll_;
-};
-
-class TrackerGuiTest : public ::testing::Test {
+class TrackerGuiTest : public qt_user::QtUserTest {
   protected:
-    void SetUp() override {
-        app_ = std::make_unique<Application>(
-            desktop_, Settings{{"assemblytracker=on", "weightunits=inches", "weightdecimals=3"}});
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
-        Pump();
-    }
-    QtTopLevelWindow& Win() { return static_cast<QtTopLevelWindow&>(app_->MainWindow()); }
-    QWidget* Frame() { return Win().Frame(); }
     QtTopLevelWindow* View() {
         return static_cast<QtTopLevelWindow*>(app_->Tracker().View().Window());
     }
     QTableWidget* Table() { return static_cast<QTableWidget*>(View()->ControlWidget(kViewList)); }
-    std::string Text(int id) { return Win().GetText(id); }
-    void Pump() {
-        for (int i = 0; i < 3; ++i)
-            QCoreApplication::processEvents();
-    }
-    // A press and, a tenth of a second later, the release, where the user would click.
-    static void PressAndRelease(QtTopLevelWindow& window, int id) {
-        QWidget* widget = window.ControlWidget(id);
-        const QPoint at = widget->geometry().center() + QPoint(1, 1);
-        QWindow* handle = window.Frame()->windowHandle();
-        QTest::mousePress(handle, Qt::LeftButton, {}, at);
-        QTest::mouseRelease(handle, Qt::LeftButton, {}, at, 100);
-    }
-    void Click(int id) {
-        PressAndRelease(Win(), id);
-        Pump();
-    }
+    void Click(int id) { qt_user::PressAndRelease(Win(), id); }
     // Waits until the message box has been answered and the operation behind it has ended.
     void ClickAndAnswer(int id, MessageAnswer& answer) {
-        PressAndRelease(Win(), id);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !answer.seen.empty(); }, 5000));
-        Pump();
+        Click(id);
+        ASSERT_TRUE(answer.Wait());
+        qt_user::Pump();
     }
-    void TypeAndEnter(const char* text) {
-        auto* focus = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        ASSERT_NE(focus, nullptr);
-        QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(focus, text);
-        const std::string before = Text(kVolume);
-        QTest::keyClick(focus, Qt::Key_Return);
-        // Enter is polled by the next tick; the commit rewrites the field.
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return static_cast<QLineEdit*>(focus)->text() != text; }, 5000));
-    }
-    // A round bar 1 x 12 in aluminum, added with ITEM+.
     // A message box or the view may have taken the activation; the user clicks back into the
     // main window's field.
     void ClickIntoField(int id) {
@@ -111,13 +46,10 @@ class TrackerGuiTest : public ::testing::Test {
     void AddRoundBar() {
         Click(kRound);
         ClickIntoField(kInput[0]);
-        TypeAndEnter("1");
-        TypeAndEnter("12");
+        qt_user::TypeAndEnter(Win(), kInput[0], "1", "1.000");
+        qt_user::TypeAndEnter(Win(), kInput[1], "12", "12.000");
         ASSERT_EQ(Text(kVolume), "9.425");
         Click(kItemPlus);
-    }
-    QColor TextColour(int id) {
-        return Win().ControlWidget(id)->palette().color(QPalette::Active, QPalette::Text);
     }
     // The cells of the view's table, as the widget holds them, against the list's own rows.
     void ExpectViewShows(Unit unit, int decimals) {
@@ -138,31 +70,7 @@ class TrackerGuiTest : public ::testing::Test {
             }
         }
     }
-
-    QtDesktop desktop_;
-    std::unique_ptr<Application> app_;
 };
-
-TEST_F(TrackerGuiTest, ButtonsChangeTheListAndThePanel) {
-    {
-        MessageAnswer ok(QMessageBox::Ok);
-        ClickAndAnswer(kQtyPlus, ok);
-        EXPECT_EQ(ok.seen, "Info|No Items In Assembly");
-    }
-    AddRoundBar();
-    auto* items = static_cast<QComboBox*>(Win().ControlWidget(kItemList));
-    EXPECT_EQ(items->currentText().toStdString(), " 1.  ROUND");
-    EXPECT_EQ(Text(kGroupWeight), ".919");
-    Click(kQtyPlus);
-    Click(kCavity);
-    EXPECT_EQ(Text(kItemQuantity) + "|" + Text(kGroupWeight) + "|" + Text(kAssemblyVolume),
-              "2|-1.838|-18.850");
-    EXPECT_EQ(TextColour(kGroupWeight), QColor(255, 0, 0));
-    EXPECT_EQ(TextColour(kAssemblyWeight), QColor(255, 0, 0));
-    Click(kItemMinus);
-    EXPECT_EQ(items->count(), 0);
-    EXPECT_TRUE(app_->Tracker().List().Empty());
-}
 
 TEST_F(TrackerGuiTest, TheViewFollowsWhileMinimisedAndClearClosesIt) {
     AddRoundBar();
@@ -184,10 +92,10 @@ TEST_F(TrackerGuiTest, TheViewFollowsWhileMinimisedAndClearClosesIt) {
     }
     ExpectViewShows(Unit::kInches, 3);
 
-    PressAndRelease(*View(), kViewHide);
+    qt_user::PressAndRelease(*View(), kViewHide);
     ASSERT_TRUE(QTest::qWaitFor([&] { return view->isMinimized(); }, 5000));
     ClickIntoField(kInput[0]);
-    TypeAndEnter("2");
+    qt_user::TypeAndEnter(Win(), kInput[0], "2", "2.000");
     Click(kItemPlus);
     Click(kMillimeters);
     Click(kDecimals2);
@@ -202,6 +110,8 @@ TEST_F(TrackerGuiTest, TheViewFollowsWhileMinimisedAndClearClosesIt) {
         MessageAnswer no(QMessageBox::No);
         ClickAndAnswer(kClear, no);
         EXPECT_EQ(no.seen, "Clear Assembly Data|Really clear all assembly data?");
+        EXPECT_EQ(no.icon, QMessageBox::Question);
+        EXPECT_EQ(no.buttons, QMessageBox::Yes | QMessageBox::No);
     }
     ASSERT_NE(View(), nullptr);
     EXPECT_EQ(app_->Tracker().List().Count(), 2);
@@ -209,6 +119,8 @@ TEST_F(TrackerGuiTest, TheViewFollowsWhileMinimisedAndClearClosesIt) {
     ClickAndAnswer(kClear, yes);
     EXPECT_EQ(View(), nullptr);
     EXPECT_TRUE(app_->Tracker().List().Empty());
+    EXPECT_EQ(static_cast<QComboBox*>(Win().ControlWidget(kItemList))->count(), 0);
+    EXPECT_EQ(Text(kGroupWeight) + Text(kAssemblyWeight), "");
     for (QWidget* widget : QApplication::topLevelWidgets())
         EXPECT_FALSE(widget->isVisible() && widget->windowTitle() == "Assembly Info");
 }
@@ -217,7 +129,7 @@ TEST_F(TrackerGuiTest, ClosingWithUnsavedItemsAsksFirst) {
     AddRoundBar();
     Click(kView);
     ASSERT_NE(View(), nullptr);
-    PressAndRelease(*View(), kViewClose);
+    qt_user::PressAndRelease(*View(), kViewClose);
     ASSERT_TRUE(QTest::qWaitFor([&] { return View() == nullptr; }, 5000));
     EXPECT_FALSE(app_->Tracker().View().IsShown());
     Click(kView);
@@ -237,7 +149,7 @@ TEST_F(TrackerGuiTest, ClosingWithUnsavedItemsAsksFirst) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !app_->Handler().Running(); }, 5000));
     EXPECT_EQ(yes.seen, "Close|Assembly data has not been saved. Close anyway?");
     app_->Run();  // returns at once and closes the view, then the main window
-    Pump();
+    qt_user::Pump();
     for (QWidget* widget : QApplication::topLevelWidgets())
         EXPECT_FALSE(widget->isVisible()) << widget->windowTitle().toStdString();
 }
@@ -246,10 +158,5 @@ TEST_F(TrackerGuiTest, ClosingWithUnsavedItemsAsksFirst) {
 }  // namespace tarvix
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    ::testing::InitGoogleTest(&argc, argv);
-    static int arg_count = argc;
-    auto toolkit = tarvix::QtApplication::Open(arg_count, argv);
-    if (!toolkit) return 1;
-    return RUN_ALL_TESTS();
+    return tarvix::qt_user::RunTests(argc, argv);
 }

@@ -26,6 +26,7 @@
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_top_level_window.h"
 #include "shell/main_window_layout.h"
+#include "tests/support/qt_user.h"
 
 namespace tarvix {
 namespace {
@@ -60,11 +61,7 @@ class QtWindowTest : public ::testing::Test {
 
     QWidget* Frame() { return static_cast<QtTopLevelWindow&>(*window_).Frame(); }
     QWidget* Widget(int id) { return static_cast<QtTopLevelWindow&>(*window_).ControlWidget(id); }
-    // Runs the event loop until nothing is left to do, so queued events reach the sink.
-    void Pump() {
-        for (int i = 0; i < 3; ++i)
-            QCoreApplication::processEvents();
-    }
+    static void Pump() { qt_user::Pump(); }
     // Takes the events seen so far as one text, so that a failing comparison reads well.
     std::string Taken() {
         std::string texts;
@@ -327,9 +324,5 @@ TEST(FileDialogFilterTest, PipeListsBecomeToolkitFilters) {
 }  // namespace tarvix
 
 int main(int argc, char** argv) {
-    // Windows are drawn off screen; the tests need no display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    ::testing::InitGoogleTest(&argc, argv);
-    QApplication application(argc, argv);
-    return RUN_ALL_TESTS();
+    return tarvix::qt_user::RunTests(argc, argv);
 }

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -7,21 +6,16 @@
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/control_ids.h"
 #include "tests/read_file_bytes.h"
-#include "platform/qt/qt_application.h"
-#include "platform/qt/qt_desktop.h"
-#include "platform/qt/qt_top_level_window.h"
-#include "shell/application.h"
+#include "tests/support/qt_user.h"
 
 namespace tarvix {
 namespace {
@@ -29,41 +23,16 @@ namespace {
 using namespace ids;
 
 // SAVE and PRINT in the real window, their dialogs answered as a user would.
-class SavePrintWindowTest : public ::testing::Test {
+class SavePrintWindowTest : public qt_user::QtUserTest {
   protected:
-    void SetUp() override {
-        app_ = std::make_unique<Application>(
-            desktop_, Settings{{"assemblytracker=on", "weightunits=inches", "weightdecimals=3"}});
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
-    }
-
-    QtTopLevelWindow& Win() { return static_cast<QtTopLevelWindow&>(app_->MainWindow()); }
-    QWidget* Frame() { return Win().Frame(); }
-    void Pump() {
-        for (int i = 0; i < 3; ++i)
-            QCoreApplication::processEvents();
-    }
-    void ClickControl(int id) {
-        const QPoint at = Win().ControlWidget(id)->geometry().center() + QPoint(1, 1);
-        QTest::mouseClick(Frame()->windowHandle(), Qt::LeftButton, {}, at);
-        Pump();
-    }
-    // Types into the field with the focus and presses Enter, which the next tick commits: the
-    // field then shows the value in the current unit.
-    void Enter(int id, const char* text, const char* shown) {
-        QWidget* focus = QApplication::focusWidget();
-        ASSERT_EQ(focus, Win().ControlWidget(id));
-        QTest::keyClicks(focus, text);
-        QTest::keyClick(focus, Qt::Key_Return);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return Win().GetText(id) == shown; }, 5000));
-    }
+    void ClickControl(int id) { qt_user::Click(Win(), id); }
     void AddRoundBar() {
         // Into the first input, as after a message box the window has no field in focus.
         Frame()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
         ClickControl(kInput[0]);
-        Enter(kInput[0], "1", "1.000");
-        Enter(kInput[1], "12", "12.000");
+        qt_user::TypeAndEnter(Win(), kInput[0], "1", "1.000");
+        qt_user::TypeAndEnter(Win(), kInput[1], "12", "12.000");
         ASSERT_EQ(Win().GetText(kVolume), "9.425");
         ClickControl(kItemPlus);
     }
@@ -95,30 +64,10 @@ class SavePrintWindowTest : public ::testing::Test {
             if (dialog->isVisible()) QTest::keyClick(name, Qt::Key_Return);
         });
     }
-    // Answers every message box from now on, Yes where it asks, and keeps what each said.
-    void AnswerMessages() {
-        auto* poll = new QTimer(&answers_);
-        QObject::connect(poll, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible() || box->property("answered").toBool()) return;
-            box->setProperty("answered", true);
-            messages_.push_back((box->windowTitle() + "|" + box->text()).toStdString());
-            QAbstractButton* yes = box->button(QMessageBox::Yes);
-            QTest::mouseClick(yes ? yes : box->button(QMessageBox::Ok), Qt::LeftButton);
-        });
-        poll->start(20);
-    }
-    bool WaitForMessages(std::size_t count) {
-        return QTest::qWaitFor([&] { return messages_.size() >= count; }, 5000);
-    }
 
     QTemporaryDir temp_;
     const QString dir_ = temp_.path() + "/";
-    QtDesktop desktop_;
-    std::unique_ptr<Application> app_;
     QString dialog_title_, dialog_folder_;
-    QObject answers_;
-    std::vector<std::string> messages_;
 };
 
 TEST_F(SavePrintWindowTest, SaveWritesTheFileNamedInTheDialog) {
@@ -139,18 +88,20 @@ TEST_F(SavePrintWindowTest, AFileThatCannotBeWrittenIsReported) {
     AddRoundBar();
     const QString path = dir_ + "missing/parts.csv";
     AnswerSaveDialog(path);
-    AnswerMessages();
+    qt_user::MessageAnswer ok(QMessageBox::Ok);
     ClickControl(kSave);
-    ASSERT_TRUE(WaitForMessages(1));
-    EXPECT_EQ(messages_[0], "Info|Error Saving " + path.toStdString());
+    ASSERT_TRUE(ok.Wait());
+    EXPECT_EQ(ok.seen, "Info|Error Saving " + path.toStdString());
     EXPECT_FALSE(std::filesystem::exists(path.toStdString()));
 }
 
 TEST_F(SavePrintWindowTest, PrintOpensThePreview) {
-    AnswerMessages();
-    ClickControl(kPrint);
-    ASSERT_TRUE(WaitForMessages(1));
-    EXPECT_EQ(messages_[0], "Info|No Items In Assembly");
+    {
+        qt_user::MessageAnswer ok(QMessageBox::Ok);
+        ClickControl(kPrint);
+        ASSERT_TRUE(ok.Wait());
+        EXPECT_EQ(ok.seen, "Info|No Items In Assembly");
+    }
     AddRoundBar();
     int pages = 0;
     QString title;
@@ -169,10 +120,5 @@ TEST_F(SavePrintWindowTest, PrintOpensThePreview) {
 }  // namespace tarvix
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    ::testing::InitGoogleTest(&argc, argv);
-    static int arg_count = argc;
-    auto toolkit = tarvix::QtApplication::Open(arg_count, argv);
-    if (!toolkit) return 1;
-    return RUN_ALL_TESTS();
+    return tarvix::qt_user::RunTests(argc, argv);
 }

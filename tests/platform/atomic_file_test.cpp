@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/line_file.h"
-#include "tests/read_file_bytes.h"
+#include "tests/support/temp_folder.h"
 
 namespace tarvix {
 namespace {
@@ -21,19 +21,7 @@ namespace fs = std::filesystem;
 
 class AtomicFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("tarvix-atomic-" + std::to_string(getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(folder_);
-    }
-
-    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+    std::string Path(const std::string& name) const { return temp_.Path(name); }
     std::string Content(const std::string& name) const {
         std::string bytes;
         EXPECT_TRUE(ReadFileBytes(Path(name), bytes));
@@ -51,7 +39,8 @@ class AtomicFileTest : public ::testing::Test {
         return names;
     }
 
-    fs::path folder_;
+    TempFolder temp_;
+    const fs::path& folder_ = temp_.Folder();
 };
 
 TEST_F(AtomicFileTest, WritesANewFileAndReplacesAnOldOneWhole) {

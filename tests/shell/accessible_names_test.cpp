@@ -8,11 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/control_ids.h"
-#include "platform/headless_desktop.h"
-#include "platform/headless_window.h"
-#include "shell/application.h"
 #include "shell/main_window_layout.h"
+#include "tests/support/headless_user.h"
 
 namespace tarvix {
 namespace {
@@ -36,22 +33,9 @@ TEST(AccessibleNamesTest, SentenceCase) {
         EXPECT_EQ(SentenceCase(caption), name) << caption;
 }
 
-class AccessibleNamesAppTest : public ::testing::Test {
+class AccessibleNamesAppTest : public HeadlessUserTest {
   protected:
-    void SetUp() override {
-        desktop_.SetScreen({1024, 768});
-        app_ = std::make_unique<Application>(
-            desktop_, Settings{{"assemblytracker=on", "weightunits=inches", "weightdecimals=3"}});
-    }
-    HeadlessWindow& Win() { return static_cast<HeadlessWindow&>(app_->MainWindow()); }
     std::string Name(int id) { return Win().Find(id)->accessibleName; }
-    void Click(int id) {
-        Win().SetChecked(id, true);
-        Win().Deliver(Event{Event::Kind::kControl, id, Notification::kClicked});
-    }
-
-    HeadlessDesktop desktop_;
-    std::unique_ptr<Application> app_;
 };
 
 // Every control but the panels and labels (which speak with their own text) is named, and the

@@ -1,5 +1,3 @@
-#include <unistd.h>
-
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -9,8 +7,8 @@
 
 #include "platform/atomic_file.h"
 #include "platform/headless_print_document.h"
-#include "tests/read_file_bytes.h"
 #include "shell/calc_assembly.h"
+#include "tests/support/temp_folder.h"
 
 namespace tarvix {
 namespace {
@@ -49,19 +47,8 @@ const PdfDocumentFactory kTextPdf = [] { return std::make_unique<TextPdfDocument
 
 class CalcAssemblyFiles : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("tarvix-calc-files-" + std::to_string(getpid()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string Path(const char* name) const { return (folder_ / name).string(); }
-    std::string Content(const char* name) const {
-        std::string bytes;
-        EXPECT_TRUE(ReadFileBytes(Path(name), bytes)) << name;
-        return bytes;
-    }
+    std::string Path(const char* name) const { return folder_.Path(name); }
+    std::string Content(const char* name) const { return folder_.Content(name); }
     int Run(const std::vector<std::string>& args, const std::string& list,
             const PdfDocumentFactory& pdf = kTextPdf) {
         std::istringstream in(list);
@@ -72,7 +59,7 @@ class CalcAssemblyFiles : public ::testing::Test {
         return status;
     }
 
-    fs::path folder_;
+    TempFolder folder_;
     std::string out_, err_;
 };
 

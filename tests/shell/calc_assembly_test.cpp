@@ -36,69 +36,34 @@ std::string Values(const std::string& out) {
 }
 
 TEST(CalcAssembly, PanelOfTheLastPart) {
-    struct Case {
-        std::vector<std::string> args;
-        std::string list;
-        std::string values;
-    };
+    // clang-format off
+    struct Case { std::vector<std::string> args; std::string list, values; };
     const Case cases[] = {
         {{}, "round 1 12\n", "ALUMINUM|1|9.425|.919|.919|.919|9.425"},
-        {{},
-         "# two parts\n\nround 1 12\n  round --quantity 3 1 12 | cavity\n",
+        {{}, "# two parts\n\nround 1 12\n  round --quantity 3 1 12 | cavity\n",
          "ALUMINUM|3|-9.425| -.919|-2.757|-1.838|-18.850"},
-        {{"--units", "millimeters", "--decimals", "1"},
-         "round 1 12 | zero | qty+\r\n",
+        {{"--units", "millimeters", "--decimals", "1"}, "round 1 12 | zero | qty+\r\n",
          "ALUMINUM|2|0|0|0|0|0"},
-        {{"--decimals=2"},
-         "round --material \"oak, red\" 2 \"12 1/2\"\n",
+        {{"--decimals=2"}, "round --material \"oak, red\" 2 \"12 1/2\"\n",
          "OAK, RED|1|39.27|.93|.93|.93|39.27"},
         // A part is typed in its own units; the panel follows the run's.
-        {{"--units", "feet"},
-         "round --units millimeters --decimals 1 25.4 304.8 | qty-\n",
+        {{"--units", "feet"}, "round --units millimeters --decimals 1 25.4 304.8 | qty-\n",
          "ALUMINUM|0|9.425|.919|0|0|0"},
-        {{},
-         "\"round tubew\" 2 .25 12|cavity|solid\n",
-         "ALUMINUM|1|16.493|1.608|1.608|1.608|16.493"},
+        {{}, "\"round tubew\" 2 .25 12|cavity|solid\n", "ALUMINUM|1|16.493|1.608|1.608|1.608|16.493"},
         {{}, "", "||||||"},
+        // Each part's options as weigh takes them; weigh gives the same volume, weight and total.
+        {{"--units", "meters"}, "hexagon --units meters 0.05 2\n",
+         "ALUMINUM|1|4,330.000|11.686|11.686|11.686|4,330.000"},
+        {{}, "pipe --row 40 --quantity 7 120\n", "ALUMINUM|7|171.508|16.722|117.054|117.054|1,200.556"},
+        {{}, "\"cone frustum\" --density 0.3 4 2 9\n", "user|1|65.973|19.792|19.792|19.792|65.973"},
+        {{"--decimals", "1"}, "torus --material copper --decimals 1 2 10\n",
+         "COPPER|1|79.0|25.5|25.5|25.5|79.0"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const Result r = RunList(c.args, c.list);
         EXPECT_EQ(r.status, 0) << c.list << r.err;
         EXPECT_EQ(Values(r.out), c.values) << c.list;
-    }
-}
-
-// A part computes in the assembly exactly what weigh shows for it.
-TEST(CalcAssembly, PartsAgreeWithWeigh) {
-    const std::vector<std::vector<std::string>> parts = {
-        {"hexagon", "--units", "meters", "0.05", "2"},
-        {"pipe", "--row", "40", "--quantity", "7", "120"},
-        {"cone frustum", "--density", "0.3", "4", "2", "9"},
-        {"torus", "--material", "copper", "--decimals", "1", "2", "10"},
-    };
-    for (const auto& part : parts) {
-        std::vector<std::string> weigh = {"weigh"};
-        weigh.insert(weigh.end(), part.begin(), part.end());
-        std::ostringstream weighed, ignored;
-        ASSERT_EQ(RunCalc(weigh, weighed, ignored), 0);
-        std::string line;
-        for (const std::string& word : part)
-            line += "\"" + word + "\" ";
-        const std::string& units = part[1] == "--units" ? part[2] : "inches";
-        std::string decimals = "3";
-        for (std::size_t i = 0; i + 1 < part.size(); ++i)
-            if (part[i] == "--decimals") decimals = part[i + 1];
-        const Result r = RunList({"--units", units, "--decimals", decimals}, line);
-        ASSERT_EQ(r.status, 0) << line << r.err;
-        // volume, weight and total of weigh are the item volume, weight and group weight.
-        const std::string w = Values(weighed.str()), a = Values(r.out);
-        std::istringstream wi(w + "|"), ai(a + "|");
-        std::vector<std::string> wv, av;
-        for (std::string v; std::getline(wi, v, '|');)
-            wv.push_back(v);
-        for (std::string v; std::getline(ai, v, '|');)
-            av.push_back(v);
-        EXPECT_EQ(av[2] + "|" + av[3] + "|" + av[4], wv[0] + "|" + wv[1] + "|" + wv[2]) << line;
     }
 }
 

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <string>
 
+#include "tests/support/temp_folder.h"
+
 namespace tarvix {
 namespace {
 
@@ -15,9 +17,8 @@ namespace fs = std::filesystem;
 // GUIDE opens the page beside the program, else the installed one; with neither it still hands
 // on the path beside the program.
 TEST(HelpPageTest, BesideTheProgramThenTheDataFolder) {
-    std::string pattern = (fs::temp_directory_path() / "tarvix-help-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    const fs::path root = pattern;
+    const TempFolder temp;
+    const fs::path& root = temp.Folder();
     const std::string bin = (root / "bin").string() + "/";
     const fs::path beside = root / "bin" / "Tarvix30.html";
     const fs::path installed = root / "share" / "tarvix" / "Tarvix30.html";
@@ -31,7 +32,6 @@ TEST(HelpPageTest, BesideTheProgramThenTheDataFolder) {
     fs::remove(beside);
     std::ofstream(beside) << "<html></html>";
     EXPECT_EQ(HelpPagePath(bin), beside.string());
-    fs::remove_all(root);
 }
 
 }  // namespace

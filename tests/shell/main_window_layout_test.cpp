@@ -78,53 +78,8 @@ TEST_F(MainWindowLayoutTest, EveryVisibleControlLiesOnAPanelCreatedBeforeIt) {
     }
 }
 
-TEST_F(MainWindowLayoutTest, InputsCaptionsAndMarkersStandInTwoColumns) {
-    for (int k = 0; k < 6; ++k) {
-        const Control& in = Get(ids::kInput[k]);
-        const int left = k % 2 ? 290 : 180, top = 160 + 90 * (k / 2);
-        EXPECT_EQ(std::tie(in.left, in.top, in.width), std::tuple(left, top, 95)) << k;
-        // The upper and lower caption lines above the field, the marker below it.
-        const Control &upper = Get(ids::kUpperCaption[k]), &lower = Get(ids::kLowerCaption[k]);
-        EXPECT_EQ(std::tie(upper.left, upper.top), std::tuple(left, top - 32)) << k;
-        EXPECT_EQ(std::tie(lower.left, lower.top), std::tuple(left, top - 16)) << k;
-        const Control& marker = Get(ids::kInputMarker[k]);
-        EXPECT_EQ(std::tie(marker.left, marker.top), std::tuple(k % 2 ? 325 : 220, top + 28)) << k;
-    }
-}
-
-TEST_F(MainWindowLayoutTest, SpotChecks) {
-    struct Case {
-        int id;
-        ControlKind kind;
-        int left, top, width, height;
-        std::string text;
-        int points;
-        Rgb text_colour, background;
-    };
+TEST_F(MainWindowLayoutTest, ReadingOrderAndScrolling) {
     using K = ControlKind;
-    const Rgb black = colour::kBlack, grey = colour::kLightGrey, field = colour::kInputBackground;
-    const Case cases[] = {
-        {255, K::kCaptionField, 170, 500, 225, 29, "", 12, black, grey},
-        {303, K::kList, 10, 40, 150, 497, "", 0, black, field},
-        {197, K::kOption, 10, 440, 145, 20, "PYRAMID (4 SIDES)", 8, black, grey},
-        {260, K::kInput, 750, 475, 0, 0, "Material Density User", 9, black, field},
-        {262, K::kMarker, 410, 78, 20, 12, "", 8, colour::kRed, colour::kMarkerGrey},
-        {307, K::kCheckBox, 220, 476, 140, 16, "ASSEMBLY TRACKER", 8, black, grey},
-        {227, K::kResultField, 407, 300, 170, 25, "Weight", 9, black, field},
-        {257, K::kMarker, 482, 473, 20, 12, "", 8, black, grey},
-        {285, K::kButton, 596, 449, 39, 25, "QTY-", 8, black, {236, 234, 213}},
-        {287, K::kButton, 653, 479, 55, 25, "CAVITY", 8, black, {255, 245, 245}},
-        {313, K::kButton, 634, 509, 45, 25, "PRINT", 8, black, {245, 255, 245}},
-        {315, K::kButton, 523, 509, 57, 25, "GUIDE", 8, black, {245, 245, 255}},
-    };
-    for (const Case& c : cases) {
-        const Control& got = Get(c.id);
-        EXPECT_EQ(std::tie(got.kind, got.left, got.top, got.width, got.height, got.text),
-                  std::tie(c.kind, c.left, c.top, c.width, c.height, c.text))
-            << c.id;
-        EXPECT_EQ(got.font, (c.points ? FontSpec{"Tahoma", c.points, 700} : FontSpec{})) << c.id;
-        EXPECT_TRUE(got.textColour == c.text_colour && got.background == c.background) << c.id;
-    }
     // Buttons and options in reading order, top to bottom, then left to right.
     auto reading_order = [&](ControlKind kind) {
         std::vector<Control> found;

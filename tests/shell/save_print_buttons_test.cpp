@@ -1,16 +1,12 @@
-#include <unistd.h>
-
 #include <filesystem>
 #include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "core/control_ids.h"
-#include "platform/headless_desktop.h"
-#include "platform/headless_window.h"
 #include "tests/read_file_bytes.h"
-#include "shell/application.h"
+#include "tests/support/headless_user.h"
+#include "tests/support/temp_folder.h"
 
 namespace tarvix {
 namespace {
@@ -19,60 +15,35 @@ using namespace ids;
 namespace fs = std::filesystem;
 
 // SAVE and PRINT on the main window, with an in-memory desktop answering the dialogs.
-class SavePrintButtons : public ::testing::Test {
+class SavePrintButtons : public HeadlessUserTest {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("tarvix-buttons-" + std::to_string(getpid()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        app_ = std::make_unique<Application>(
-            desktop_, Settings{{"assemblytracker=on", "weightunits=inches", "weightdecimals=3"}});
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    HeadlessWindow& Win() { return static_cast<HeadlessWindow&>(app_->MainWindow()); }
-    void Click(int id) {
-        Win().SetChecked(id, true);
-        Win().Deliver(Event{Event::Kind::kControl, id, Notification::kClicked});
-    }
-    void Type(int field, const std::string& text) {
-        Win().Deliver(Event{Event::Kind::kControl, field, Notification::kFocusGained});
-        Win().Type(field, text);
-        desktop_.PressEnter();
-        Win().Deliver(Event{Event::Kind::kTimer, kMainTimer, Notification::kClicked});
-    }
     void AddRound() {
         Type(kInput[0], "1");
         Type(kInput[1], "12");
         Click(kItemPlus);
     }
-    std::string Path(const char* name) const { return (folder_ / name).string(); }
-    std::string LastMessage() const {
-        return desktop_.Messages().empty() ? "" : desktop_.Messages().back().text;
-    }
+    std::string Path(const char* name) const { return folder_.Path(name); }
     // Whether CLOSE asks first; answered No, so the program runs on.
     bool CloseAsks() {
-        const std::size_t before = desktop_.Messages().size();
-        desktop_.AnswerMessages(MessageResult::kNo);
+        const std::size_t before = desktop_->Messages().size();
+        desktop_->AnswerMessages(MessageResult::kNo);
         Click(kClose);
-        return desktop_.Messages().size() > before;
+        return desktop_->Messages().size() > before;
     }
 
-    fs::path folder_;
-    HeadlessDesktop desktop_;
-    std::unique_ptr<Application> app_;
+    TempFolder folder_;
 };
 
 TEST_F(SavePrintButtons, OnlyASaveThatWroteTheFileCountsAsSaved) {
     AddRound();
     Click(kMillimeters);  // the units on screen when SAVE is pressed
     fs::create_directory(Path("taken.csv"));
-    desktop_.AnswerSaveDialog(Path("taken.csv"));
+    desktop_->AnswerSaveDialog(Path("taken.csv"));
     Click(kSave);
     EXPECT_EQ(LastMessage(), "Error Saving " + Path("taken.csv"));
     EXPECT_TRUE(CloseAsks());
 
-    desktop_.AnswerSaveDialog(Path("parts.csv"));
+    desktop_->AnswerSaveDialog(Path("parts.csv"));
     Click(kSave);
     std::string bytes;
     ASSERT_TRUE(ReadFileBytes(Path("parts.csv"), bytes));
@@ -89,16 +60,16 @@ TEST_F(SavePrintButtons, PrintComposesTheReportOrSaysWhyNot) {
     AddRound();
     Click(kFeet);
     Click(kPrint);
-    ASSERT_EQ(desktop_.Printed().size(), 1u);
-    ASSERT_EQ(desktop_.Printed()[0].size(), 1u);
-    const HeadlessPrintDocument::Page& page = desktop_.Printed()[0][0];
+    ASSERT_EQ(desktop_->Printed().size(), 1u);
+    ASSERT_EQ(desktop_->Printed()[0].size(), 1u);
+    const HeadlessPrintDocument::Page& page = desktop_->Printed()[0][0];
     EXPECT_EQ(page[3].text, std::string(17, ' ') + "DIMENSIONS - FEET" + std::string(15, ' '));
     EXPECT_EQ(page.back().text, "9.425");
 
-    desktop_.SetPrintHandle(0);
+    desktop_->SetPrintHandle(0);
     Click(kPrint);
     EXPECT_EQ(LastMessage(), "Error Creating  0");
-    EXPECT_EQ(desktop_.Printed().size(), 1u);
+    EXPECT_EQ(desktop_->Printed().size(), 1u);
     EXPECT_TRUE(CloseAsks());  // printing saves nothing
 }
 

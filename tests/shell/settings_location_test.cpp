@@ -9,6 +9,7 @@
 #include <string>
 
 #include "shell/settings.h"
+#include "tests/support/temp_folder.h"
 
 namespace tarvix {
 namespace {
@@ -17,13 +18,7 @@ namespace fs = std::filesystem;
 
 class SettingsLocationTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "tarvix-location-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
-        fs::create_directories(root_ / "bin");
-    }
-    void TearDown() override { fs::remove_all(root_); }
+    void SetUp() override { fs::create_directories(root_ / "bin"); }
 
     std::string Program() const { return (root_ / "bin").string() + "/"; }
     std::string Home() const { return (root_ / "home").string(); }
@@ -37,11 +32,13 @@ class SettingsLocationTest : public ::testing::Test {
         std::ofstream(path, std::ios::binary) << bytes;
     }
     static std::string Read(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        std::string bytes;
+        ReadFileBytes(path.string(), bytes);
+        return bytes;
     }
 
-    fs::path root_;
+    TempFolder temp_;
+    const fs::path& root_ = temp_.Folder();
 };
 
 TEST_F(SettingsLocationTest, FolderByProgramFolderAndEnvironment) {
