@@ -6,19 +6,12 @@
 #include "assembly/assembly_operations.h"
 #include "assembly/tracker_texts.h"
 #include "core/section_tables.h"
+#include "tests/assembly_io/assembly_items.h"
 
 namespace tarvix {
 namespace {
 
-AssemblyItem Part(const char* name, double weight, double volume, int quantity) {
-    AssemblyItem item;
-    item.itemName = name;
-    item.materialName = "ALUMINUM";
-    item.itemWeight = weight;
-    item.itemVolume = volume;
-    item.quantity = quantity;
-    return item;
-}
+using testing::MakeItem;
 
 // One button press on the current item (index 0 unless the step says otherwise).
 enum Op { kAdd, kRemove, kQtyPlus, kQtyMinus, kSolid, kCavity, kZero, kClear };
@@ -29,36 +22,27 @@ struct Step {
 };
 
 bool Apply(AssemblyList& list, const Step& s) {
+    // clang-format off
     switch (s.op) {
         case kAdd:
-            return AddItem(list, Part("ROUND", s.weight, 10 * s.weight, s.quantity));
-        case kRemove:
-            return RemoveItem(list, s.quantity);
-        case kQtyPlus:
-            return IncreaseQuantity(list, s.quantity);
-        case kQtyMinus:
-            return DecreaseQuantity(list, s.quantity);
-        case kSolid:
-            return MakeSolid(list, s.quantity);
-        case kCavity:
-            return MakeCavity(list, s.quantity);
-        case kZero:
-            return ToggleZero(list, s.quantity);
-        case kClear:
-            return ClearAssembly(list);
+            return AddItem(list, MakeItem("ROUND", "STEEL", s.quantity, s.weight, 10 * s.weight));
+        case kRemove: return RemoveItem(list, s.quantity);
+        case kQtyPlus: return IncreaseQuantity(list, s.quantity);
+        case kQtyMinus: return DecreaseQuantity(list, s.quantity);
+        case kSolid: return MakeSolid(list, s.quantity);
+        case kCavity: return MakeCavity(list, s.quantity);
+        case kZero: return ToggleZero(list, s.quantity);
+        case kClear: return ClearAssembly(list);
     }
+    // clang-format on
     return false;
 }
 
 TEST(AssemblyListTest, OperationSequencesKeepTheTotals) {
     // Values are binary fractions, so the incremental totals are exact.
-    struct Case {
-        const char* what;
-        std::vector<Step> steps;
-        double itemWeight, groupWeight, totalWeight;  // item 0 after the steps
-        int quantity;
-    };
     // clang-format off
+    struct Case { const char* what; std::vector<Step> steps; double itemWeight, groupWeight,
+                  totalWeight; int quantity; };  // item 0 after the steps
     const Step add{kAdd, 2.5, 4}, add2{kAdd, 1.5, 2}, add1{kAdd, 1.5, 1}, cavity{kCavity, 0, 0},
         zero{kZero, 0, 0}, less{kQtyMinus, 0, 0}, more{kQtyPlus, 0, 0};
     const Case cases[] = {
@@ -127,19 +111,13 @@ TEST(AssemblyListTest, EntriesCutTubeNamesOnlyWhenAdded) {
 
 TEST(AssemblyListTest, PanelTextsAndColours) {
     AssemblyList list;
-    AddItem(list, Part("ROUND", 2.5, 25, 4));
-    AddItem(list, Part("SPHERE", 0.5, 5, 1));
-    struct Case {
-        const char* what;
-        std::vector<Step> steps;
-        int index;
-        Unit unit;
-        int decimals;
-        const char* shown;  // quantity|item volume|item weight|group weight|assembly wt|vol
-        bool itemRed, assemblyRed;
-    };
+    AddItem(list, MakeItem("ROUND", "ALUMINUM", 4, 2.5, 25));
+    AddItem(list, MakeItem("SPHERE", "ALUMINUM", 1, 0.5, 5));
     constexpr Unit in = Unit::kInches;
     // clang-format off
+    // shown: quantity|item volume|item weight|group weight|assembly weight|assembly volume
+    struct Case { const char* what; std::vector<Step> steps; int index; Unit unit; int decimals;
+                  const char* shown; bool itemRed, assemblyRed; };
     const Case cases[] = {
         {"solid", {}, 0, in, 3, "4|25.000|2.500|10.000|10.500|105.000", false, false},
         {"metric, 1 decimal", {}, 1, Unit::kMeters, 1, "1|81.9|.2|.2|4.8|1,720.6", false, false},

@@ -22,11 +22,7 @@ AssemblyItem Shaped(const char* name, std::array<double, 6> dims, const char* de
 
 TEST(ViewRowsTest, ShapeTextForEveryItemName) {
     const std::array<double, 6> d{1.5, 0.25, 12, 0.125, 0.75, 24};
-    struct Case {
-        const char* name;
-        const char* text;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"ROUND", "ROUND   OD 1.500   LENGTH .250"},
         {"SPHERICAL CAP", "SPHERICAL CAP   OD 1.500   LENGTH .250"},
         {"SPHERE", "SPHERE   OD  1.500"},
@@ -51,9 +47,8 @@ TEST(ViewRowsTest, ShapeTextForEveryItemName) {
         {"ANGLE", "ANGLE   Sch 40    1/8\"    LENGTH .125"},
         {"I-BEAM", "I-BEAM   Sch 40    1/8\"    LENGTH .125"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ShapeText(Shaped(c.name, d, "Sch 40    1/8\""), Unit::kInches, 3), c.text);
-    }
+    for (const auto& [name, text] : cases)
+        EXPECT_EQ(ShapeText(Shaped(name, d, "Sch 40    1/8\""), Unit::kInches, 3), text);
     // Lengths follow the unit on screen and its decimals.
     const AssemblyItem round = Shaped("ROUND", {3, 24, 0, 0, 0, 0});
     EXPECT_EQ(ShapeText(round, Unit::kFeet, 2), "ROUND   OD .25   LENGTH 2.00");
@@ -118,15 +113,11 @@ TEST(ViewRowsTest, RowsOfItemsAndTotals) {
     const auto rows = ViewRows(list, Unit::kInches, 3);
     ASSERT_EQ(rows.size(), 15u);
     EXPECT_EQ(rows[0][0], "   1");  // a solid row in full: the command line's view test
-    const ViewRow tenth{" 10",
-                        "SPHERE   OD  2.000",
-                        "STEEL",
-                        Blanks(8) + "4",
-                        Blanks(15) + "-2.500",
-                        Blanks(13) + "-25.000",
-                        Blanks(16) + "-10.000",
-                        Blanks(15) + "-100.000"};
-    EXPECT_EQ(rows[9], tenth);
+    // clang-format off
+    EXPECT_EQ(rows[9], (ViewRow{" 10", "SPHERE   OD  2.000", "STEEL", Blanks(8) + "4",
+                                Blanks(15) + "-2.500", Blanks(13) + "-25.000",
+                                Blanks(16) + "-10.000", Blanks(15) + "-100.000"}));
+    // clang-format on
     EXPECT_EQ(rows[10], ViewRow{});
     EXPECT_EQ(rows[11][6] + "|" + rows[11][7], "   TOT WGT  LB|    TOT VOL  CI");
     EXPECT_EQ(rows[12][6] + "|" + rows[12][7], Blanks(17) + "80.000|" + Blanks(16) + "800.000");
@@ -134,17 +125,20 @@ TEST(ViewRowsTest, RowsOfItemsAndTotals) {
 }
 
 TEST(ViewRowsTest, HeadersAndWidthsFollowTheOutputSystem) {
-    std::string us, metric;
-    for (const ViewColumn& c : ViewColumns(Unit::kFeet))
-        us += std::string(c.header) + "=" + std::to_string(c.width) + "|";
-    for (const ViewColumn& c : ViewColumns(Unit::kMillimeters))
-        metric += std::string(c.header) + "=" + std::to_string(c.width) + "|";
-    EXPECT_EQ(us, "ID=25|" + Blanks(32) +
-                      "SHAPE=236|    MATERIAL=91| QTY=44|   IT WGT  LB=89|    IT VOL  CI=89|"
-                      "   GRP WGT  LB=98|    GRP VOL  CI=106|");
-    EXPECT_EQ(metric, "ID=25|" + Blanks(32) +
-                          "SHAPE=237|    MATERIAL=91| QTY=44|  IT WGT  KG=80|     IT VOL  CC=95|"
-                          "  GRP WGT  KG=96|     GRP VOL  CC=110|");
+    const auto shown = [](Unit unit) {
+        std::string texts;
+        for (const ViewColumn& c : ViewColumns(unit))
+            texts += std::string(c.header) + "=" + std::to_string(c.width) + "|";
+        return texts;
+    };
+    EXPECT_EQ(shown(Unit::kFeet),
+              "ID=25|" + Blanks(32) +
+                  "SHAPE=236|    MATERIAL=91| QTY=44|   IT WGT  LB=89|    IT VOL  CI=89|"
+                  "   GRP WGT  LB=98|    GRP VOL  CI=106|");
+    EXPECT_EQ(shown(Unit::kMillimeters),
+              "ID=25|" + Blanks(32) +
+                  "SHAPE=237|    MATERIAL=91| QTY=44|  IT WGT  KG=80|     IT VOL  CC=95|"
+                  "  GRP WGT  KG=96|     GRP VOL  CC=110|");
 }
 
 }  // namespace

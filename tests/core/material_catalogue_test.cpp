@@ -8,8 +8,7 @@
 namespace tarvix {
 namespace {
 
-// Sizes, identifiers and the ends of each list (a dropped or shifted entry moves them), STEEL
-// where the sections' weights per foot assume it, and every density within the user limits.
+// Sizes, identifiers, list ends, STEEL where sections assume it, densities within user limits.
 TEST(MaterialCatalogueTest, Families) {
     // clang-format off
     struct Case { Family family; std::size_t size; const char* identifier;

@@ -18,8 +18,7 @@ std::string Trim(std::string_view text) {
     return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
-// The ends of each table and of the runs inside it (bar-size, C and MC channels). Bar sizes take
-// their dimensions from the designation, kept to thousandths as shown: 3/16 is .188, 5/16 .313.
+// The ends of each table and of its runs; bar sizes kept to thousandths as shown (3/16 is .188).
 TEST(SectionTablesTest, SpotRows) {
     // clang-format off
     struct Case { SectionTable table; std::size_t index; std::string designation;
@@ -51,9 +50,7 @@ TEST(SectionTablesTest, SpotRows) {
     }
 }
 
-// Each pipe designation is the schedule and the size, each within its eight characters; sizes
-// ascend, the bore stays open and a size's schedules come in their fixed order, XXS last even
-// where its wall is not the thickest.
+// Pipe rows: schedule and size eight characters each, sizes ascend, bores open, schedules in order.
 TEST(SectionTablesTest, PipeDesignationsAndSchedules) {
     const std::vector<std::string> order = {"5",  "10",  "20",  "30",  "40",  "60",
                                             "80", "100", "120", "140", "160", "XXS"};

@@ -35,8 +35,7 @@ class TrackerGuiTest : public qt_user::QtUserTest {
         ASSERT_TRUE(answer.Wait());
         qt_user::Pump();
     }
-    // A message box or the view may have taken the activation; the user clicks back into the
-    // main window's field.
+    // A message box or the view may hold the activation; the user clicks back into the field.
     void ClickIntoField(int id) {
         Frame()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));

@@ -77,8 +77,7 @@ class QtWindowTest : public ::testing::Test {
         sink_.events.clear();
         return texts;
     }
-    // A click through the window, so the control under the mouse gets it. Points are in the
-    // client area's coordinates, one pixel inside the frame.
+    // A click through the window at a client-area point (one pixel inside the frame).
     void ClickAt(QPoint at) {
         QTest::mouseClick(Frame()->windowHandle(), Qt::LeftButton, {}, at + QPoint(1, 1));
         Pump();
@@ -112,8 +111,7 @@ TEST_F(QtWindowTest, ColoursArePainted) {
     EXPECT_EQ(PixelOf(ids::kInputMarker[0], {10, 6}), QColor(230, 230, 230));
     EXPECT_EQ(PixelOf(ids::kInputMarker[0], {0, 0}), QColor(255, 0, 0));
     EXPECT_EQ(PixelOf(ids::kInput[0], {6, 4}), QColor(250, 255, 250));
-    // What the program sets: a marker all green, a button's face, a field's background and text
-    // (red for an error), a label's text.
+    // What the program sets: marker, button face, field background and red text, label text.
     window_->SetColours(ids::kInputMarker[0], colour::kGreen, colour::kGreen);
     window_->SetColours(ids::kSolid, colour::kBlack, {10, 20, 30});
     window_->SetColours(ids::kInput[1], colour::kRed, {1, 2, 3});
@@ -226,8 +224,7 @@ TEST_F(QtWindowTest, EnterIsSeenWhileDownAndOnceAfterARelease) {
 }
 
 TEST_F(QtWindowTest, EventsArriveOneAtATimeEvenFromInsideAHandler) {
-    // The handler moves the focus and opens a message box; the focus changes and the timer ticks
-    // meanwhile must wait until it has returned.
+    // The handler moves the focus and opens a box; focus changes and ticks wait for its return.
     MessageResult answer = MessageResult::kOk;
     sink_.on_event = [&](const Event& e) {
         if (e.kind != Event::Kind::kControl || e.id != ids::kClear) return;
@@ -254,17 +251,15 @@ TEST_F(QtWindowTest, EventsArriveOneAtATimeEvenFromInsideAHandler) {
     window_->StopTimer(3);
     EXPECT_EQ(answer, MessageResult::kNo);
     EXPECT_EQ(sink_.max_depth, 1);
-    // The press took the focus from the input before the click; what the handler caused came
-    // after it.
+    // The press took the focus before the click; what the handler caused came after it.
     EXPECT_EQ(Taken().substr(0, 33), "lost 201, click 280, gained 202, ");
 }
 
 TEST_F(QtWindowTest, CaptionsFitTheirControls) {
     // The creation texts, and the widest texts the program writes later into the tightest fields.
     std::vector<std::pair<int, std::string>> texts;
-    for (const ControlSpec& def : MainWindowControls()) {
+    for (const ControlSpec& def : MainWindowControls())
         if (!def.text.empty() && def.width > 0) texts.emplace_back(def.id, def.text);
-    }
     for (std::string later :
          {"304 schedule           size         ", "208 MEASUREMENT", "207 THICKNESS",
           "253 INPUTS  (MILLIMETERS)", "254 OUTPUTS  (METRIC)", "306 FABRICATIONS", "259 2.70000",
@@ -295,17 +290,13 @@ TEST_F(QtWindowTest, CaptionsFitTheirControls) {
 
 TEST(DisplayCheckTest, FindsAMissingDisplayBeforeTheToolkitAborts) {
     // Platform, DISPLAY, WAYLAND_DISPLAY, and whether the toolkit can start with them.
+    // clang-format off
     const std::tuple<const char*, const char*, const char*, bool> cases[] = {
-        {"", "", "", false},
-        {"", ":0", "", true},
-        {"", "", "wayland-0", true},
-        {"xcb", "", "wayland-0", false},
-        {"xcb", ":1", "", true},
-        {"wayland", ":1", "", false},
-        {"wayland;xcb", ":1", "", true},
-        {"offscreen", "", "", true},
-        {"vnc:size=800x600", "", "", true},
-        {" xcb ; wayland-egl ", "", "", false}};
+        {"", "", "", false}, {"", ":0", "", true}, {"", "", "wayland-0", true},
+        {"xcb", "", "wayland-0", false}, {"xcb", ":1", "", true}, {"wayland", ":1", "", false},
+        {"wayland;xcb", ":1", "", true}, {"offscreen", "", "", true},
+        {"vnc:size=800x600", "", "", true}, {" xcb ; wayland-egl ", "", "", false}};
+    // clang-format on
     for (const auto& [platform, display, wayland, usable] : cases)
         EXPECT_EQ(DisplayProblem({platform, display, wayland}).empty(), usable) << platform;
     EXPECT_EQ(DisplayProblem({"xcb", "", ""}), "DISPLAY is not set");

@@ -22,11 +22,7 @@ namespace fs = std::filesystem;
 class AtomicFileTest : public ::testing::Test {
   protected:
     std::string Path(const std::string& name) const { return temp_.Path(name); }
-    std::string Content(const std::string& name) const {
-        std::string bytes;
-        EXPECT_TRUE(ReadFileBytes(Path(name), bytes));
-        return bytes;
-    }
+    std::string Content(const std::string& name) const { return temp_.Content(name); }
     void Put(const std::string& name, const std::string& bytes) const {
         ASSERT_TRUE(WriteLines(Path(name), {bytes}));
     }

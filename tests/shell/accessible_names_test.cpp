@@ -38,48 +38,29 @@ class AccessibleNamesAppTest : public HeadlessUserTest {
     std::string Name(int id) { return Win().Find(id)->accessibleName; }
 };
 
-// Every control but the panels and labels (which speak with their own text) is named, and the
-// names follow the captions through a change of shape and of unit.
+// Every control but panels and labels is named; the names follow the captions of shape and unit.
 TEST_F(AccessibleNamesAppTest, NamesFollowTheCaptions) {
-    struct Look {
-        int id;
-        const char* name;
-    };
+    // clang-format off
+    struct Look { int id; const char* name; };
     const std::vector<Look> round_inches = {
-        {kInput[0], "Outside diameter"},
-        {kInputMarker[0], "Outside diameter marker"},
-        {kInput[1], "Length"},
-        {kInput[3], "Input 4"},
-        {kVolume, "Unit volume (ci)"},
-        {kWeight, "Unit weight (lb)"},
-        {kTotal, "Total weight (lb)"},
-        {kDensityDisplay, "Density (lb/ci)"},
-        {kQuantity, "Quantity"},
-        {kItemQuantity, "Item quantity"},
-        {kAssemblyWeight, "Assembly weight (lb)"},
-        {kInputsCaption, "Inputs (inches)"},
-        {kSquareBar, "Square, solid bar"},
-        {kSquareTube, "Square, tubing"},
-        {kDecimals2, "Decimals: 2"},
-        {kItemPlus, "Item+"},
-        {kKnownValue, "Known value"},
-        {kSectionList, "Section"},
-        {kTitle, "Tarvix V3.0"},
+        {kInput[0], "Outside diameter"}, {kInputMarker[0], "Outside diameter marker"},
+        {kInput[1], "Length"}, {kInput[3], "Input 4"}, {kVolume, "Unit volume (ci)"},
+        {kWeight, "Unit weight (lb)"}, {kTotal, "Total weight (lb)"},
+        {kDensityDisplay, "Density (lb/ci)"}, {kQuantity, "Quantity"},
+        {kItemQuantity, "Item quantity"}, {kAssemblyWeight, "Assembly weight (lb)"},
+        {kInputsCaption, "Inputs (inches)"}, {kSquareBar, "Square, solid bar"},
+        {kSquareTube, "Square, tubing"}, {kDecimals2, "Decimals: 2"}, {kItemPlus, "Item+"},
+        {kKnownValue, "Known value"}, {kSectionList, "Section"}, {kTitle, "Tarvix V3.0"},
         {kUnitsSelector, "Units selector"},
     };
     const std::vector<Look> tube_millimeters = {
-        {kInput[0], "Outside measurement"},
-        {kInput[1], "Wall thickness"},
-        {kInput[4], "Length"},
-        {kInputMarker[4], "Length marker"},
-        {kVolume, "Unit volume (cc)"},
-        {kWeight, "Unit weight (kg)"},
-        {kTotal, "Total weight (kg)"},
-        {kDensityDisplay, "Density (gr/cc)"},
-        {kAssemblyWeight, "Assembly weight (kg)"},
-        {kAssemblyVolume, "Assembly volume (cc)"},
-        {kInputsCaption, "Inputs (millimeters)"},
+        {kInput[0], "Outside measurement"}, {kInput[1], "Wall thickness"}, {kInput[4], "Length"},
+        {kInputMarker[4], "Length marker"}, {kVolume, "Unit volume (cc)"},
+        {kWeight, "Unit weight (kg)"}, {kTotal, "Total weight (kg)"},
+        {kDensityDisplay, "Density (gr/cc)"}, {kAssemblyWeight, "Assembly weight (kg)"},
+        {kAssemblyVolume, "Assembly volume (cc)"}, {kInputsCaption, "Inputs (millimeters)"},
     };
+    // clang-format on
     for (const Look& look : round_inches)
         EXPECT_EQ(Name(look.id), look.name) << look.id;
     for (const ControlSpec& def : MainWindowControls()) {

@@ -71,32 +71,25 @@ TEST(CalcAssembly, ViewPrintsTheWindowCells) {
     const Result r =
         RunList({"--view", "--units", "millimeters"}, "sphere 2 | cavity\nround 1 12\n");
     ASSERT_EQ(r.status, 0) << r.err;
+    const auto S = [](int n) { return std::string(static_cast<std::size_t>(n), ' '); };
+    // clang-format off
     const std::string expected =
-        "ID\t                                SHAPE\t    MATERIAL\t QTY\t  IT WGT  KG\t     IT VOL  "
-        "CC\t  GRP WGT  KG\t     GRP VOL  CC\n"
-        "   1\tSPHERE   OD  50.800\tALUMINUM\t        1\t" +
-        std::string(14, ' ') + "-.185\t" + std::string(15, ' ') + "-68.642\t" +
-        std::string(19, ' ') + "-.185\t" + std::string(20, ' ') +
-        "-68.642\n"
-        "   2\tROUND   OD 25.400   LENGTH 304.800\tALUMINUM\t        1\t" +
-        std::string(15, ' ') + ".417\t" + std::string(14, ' ') + "154.444\t" +
-        std::string(20, ' ') + ".417\t" + std::string(19, ' ') +
-        "154.444\n"
-        "\t\t\t\t\t\t\t\n"
-        "\t\t\t\t\t\t   TOT WGT  KG\t    TOT VOL  CC\n"
-        "\t\t\t\t\t\t" +
-        std::string(20, ' ') + ".232\t" + std::string(21, ' ') +
-        "85.802\n"
-        "\t\t\t\t\t\t\t\n"
-        "\t\t\t\t\t\t\t\n";
+        "ID\t" + S(32) + "SHAPE\t    MATERIAL\t QTY\t  IT WGT  KG\t     IT VOL  CC\t  GRP WGT  KG\t"
+        "     GRP VOL  CC\n"
+        "   1\tSPHERE   OD  50.800\tALUMINUM\t" + S(8) + "1\t" + S(14) + "-.185\t" + S(15) +
+        "-68.642\t" + S(19) + "-.185\t" + S(20) + "-68.642\n"
+        "   2\tROUND   OD 25.400   LENGTH 304.800\tALUMINUM\t" + S(8) + "1\t" + S(15) + ".417\t" +
+        S(14) + "154.444\t" + S(20) + ".417\t" + S(19) + "154.444\n"
+        "\t\t\t\t\t\t\t\n\t\t\t\t\t\t   TOT WGT  KG\t    TOT VOL  CC\n"
+        "\t\t\t\t\t\t" + S(20) + ".232\t" + S(21) + "85.802\n\t\t\t\t\t\t\t\n\t\t\t\t\t\t\t\n";
+    // clang-format on
     EXPECT_EQ(r.out, expected);
 }
 
 TEST(CalcAssembly, BadListsPrintNothing) {
-    struct Case {
-        std::string list;
-        std::string err;
-    };
+    // clang-format off
+    struct Case { std::string list, err; };
+    // clang-format on
     std::string fifty_one;
     for (int i = 0; i < 51; ++i)
         fifty_one += "sphere 1\n";
@@ -129,14 +122,11 @@ TEST(CalcAssembly, UsageErrors) {
     std::ofstream(file) << "sphere 1\n";
     EXPECT_EQ(Values(RunList({file}, "").out), "ALUMINUM|1|.524|.051|.051|.051|.524");
     std::filesystem::remove(file);
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"--units", "cubits"},
-                                               {"--decimals", "4"},
-                                               {"--units"},
-                                               {"--wide"},
-                                               {"a.txt", "b.txt"},
-                                               {dir.string()},
-                                               {file}}) {
+    // clang-format off
+    const std::vector<std::string> usages[] = {{"--units", "cubits"}, {"--decimals", "4"},
+        {"--units"}, {"--wide"}, {"a.txt", "b.txt"}, {dir.string()}, {file}};
+    // clang-format on
+    for (const std::vector<std::string>& args : usages) {
         const Result r = RunList(args, "sphere 1\n");
         EXPECT_EQ(r.status, 1) << args[0];
         EXPECT_EQ(r.out, "") << args[0];
@@ -145,10 +135,9 @@ TEST(CalcAssembly, UsageErrors) {
 }
 
 TEST(CalcAssembly, SplitsLinesAsAShellWould) {
-    struct Case {
-        const char* line;
-        const char* words;  // joined by "/", bars as "|"
-    };
+    // clang-format off
+    struct Case { const char *line, *words; };  // words joined by "/", bars as "|"
+    // clang-format on
     const Case cases[] = {
         {"round --material \"oak, red\" 2 \"12 1/2\"", "round/--material/oak, red/2/12 1/2"},
         {"  \"round tubew\"\t2 .25 12 |cavity", "round tubew/2/.25/12/|/cavity"},

@@ -18,15 +18,8 @@ struct Case {
 };
 
 std::string Folded(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-std::string Joined(const std::vector<std::string>& args) {
-    std::string text;
-    for (const std::string& a : args)
-        text += "[" + a + "]";
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
 }
 
@@ -42,9 +35,10 @@ std::string Values(const std::string& out) {
 void Check(const Case& c, bool values_only = false) {
     std::ostringstream out, err;
     const int status = RunCalc(c.args, out, err);
-    EXPECT_EQ(status, c.status) << Joined(c.args) << "\n" << err.str();
-    EXPECT_EQ(values_only ? Values(out.str()) : out.str(), c.out) << Joined(c.args);
-    EXPECT_NE(Folded(err.str()).find(Folded(c.err)), std::string::npos) << Joined(c.args) << "\n"
+    const std::string args = ::testing::PrintToString(c.args);
+    EXPECT_EQ(status, c.status) << args << "\n" << err.str();
+    EXPECT_EQ(values_only ? Values(out.str()) : out.str(), c.out) << args;
+    EXPECT_NE(Folded(err.str()).find(Folded(c.err)), std::string::npos) << args << "\n"
                                                                         << err.str();
 }
 
@@ -181,12 +175,12 @@ TEST(CalcCli, MaterialsAndSections) {
     // clang-format on
     for (const Listing& l : listings) {
         std::ostringstream out, err;
-        EXPECT_EQ(RunCalc(l.args, out, err), 0) << Joined(l.args);
+        EXPECT_EQ(RunCalc(l.args, out, err), 0) << ::testing::PrintToString(l.args);
         std::istringstream in(out.str());
         std::vector<std::string> lines;
         for (std::string line; std::getline(in, line);)
             lines.push_back(line);
-        ASSERT_EQ(lines.size(), l.count) << Joined(l.args);
+        ASSERT_EQ(lines.size(), l.count) << ::testing::PrintToString(l.args);
         EXPECT_EQ(lines[l.index], l.line);
     }
     Check({{"sections", "beam"}, "", "pipe", 1});

@@ -14,8 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// GUIDE opens the page beside the program, else the installed one; with neither it still hands
-// on the path beside the program.
+// GUIDE opens the page beside the program, else the installed one, else still the path beside.
 TEST(HelpPageTest, BesideTheProgramThenTheDataFolder) {
     const TempFolder temp;
     const fs::path& root = temp.Folder();

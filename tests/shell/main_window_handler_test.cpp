@@ -2,30 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "core/control_ids.h"
-#include "platform/headless_desktop.h"
-#include "platform/headless_window.h"
-#include "shell/application.h"
+#include "tests/support/headless_user.h"
 
 namespace tarvix {
 namespace {
 
-using Slots = std::array<std::string, 3>;
-const Slots kDefaults{"assemblytracker=on", "weightunits=inches", "weightdecimals=3"};
-
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public HeadlessUserTest {
   protected:
-    void Start(const Slots& lines = kDefaults, ScreenSize screen = {1024, 768}) {
-        desktop_.SetScreen(screen);
-        app_ = std::make_unique<Application>(desktop_, Settings{lines});
-    }
-    HeadlessWindow& Win() { return static_cast<HeadlessWindow&>(app_->MainWindow()); }
-    std::string Text(int id) { return Win().GetText(id); }
     void Send(int id, Notification code = Notification::kClicked) {
         Win().Deliver(Event{Event::Kind::kControl, id, code});
     }
@@ -34,7 +20,7 @@ class MainWindowTest : public ::testing::Test {
         Send(id, code);
     }
     void Tick(bool enter) {
-        if (enter) desktop_.PressEnter();
+        if (enter) desktop_->PressEnter();
         Win().Deliver(Event{Event::Kind::kTimer, kMainTimer, Notification::kClicked});
     }
     std::string Frame() {
@@ -42,9 +28,6 @@ class MainWindowTest : public ::testing::Test {
         return std::to_string(f.left) + "," + std::to_string(f.top) + "," +
                std::to_string(f.width) + "," + std::to_string(f.height);
     }
-
-    HeadlessDesktop desktop_;
-    std::unique_ptr<Application> app_;
 };
 
 // Centred on the screen, halves going to the even pixel, at the width the tracker setting asks.
@@ -58,9 +41,9 @@ TEST_F(MainWindowTest, OpensCentredAtTheTrackerWidth) {
     };
     // clang-format on
     for (const Case& c : cases) {
-        Start(
-            {c.tracker ? "assemblytracker=on" : "assemblytracker=off", kDefaults[1], kDefaults[2]},
-            c.screen);
+        Start({c.tracker ? "assemblytracker=on" : "assemblytracker=off", Defaults()[1],
+               Defaults()[2]},
+              c.screen);
         EXPECT_EQ(Frame(), c.frame) << c.screen.width << "x" << c.screen.height;
         EXPECT_EQ(Win().Title(), "Tarvix");
         EXPECT_EQ(Win().IsChecked(ids::kTrackerCheck), c.tracker);
@@ -70,7 +53,6 @@ TEST_F(MainWindowTest, OpensCentredAtTheTrackerWidth) {
 }
 
 TEST_F(MainWindowTest, StartState) {
-    Start();
     // clang-format off
     const std::pair<int, const char*> texts[] = {
         {ids::kTitle, "Tarvix V3.0"}, {ids::kQuantity, "1"},
@@ -99,10 +81,8 @@ TEST_F(MainWindowTest, StartState) {
     EXPECT_EQ(app_->Handler().LastFocused(), 0);
 }
 
-// Markers commit their field; leaving a dimension or the quantity with text commits it; Enter
-// commits the field that last had the focus, at the next timer tick.
+// Markers and leaving a dimension or quantity commit; Enter commits the last-focused field.
 TEST_F(MainWindowTest, FieldCommits) {
-    Start();
     Set(ids::kInput[0], "2 1/2");
     Send(ids::kInputMarker[0]);
     EXPECT_EQ(Text(ids::kInput[0]), "2.500");
@@ -147,22 +127,21 @@ TEST_F(MainWindowTest, FieldCommits) {
 }
 
 TEST_F(MainWindowTest, WindowControlsAndCloseRequest) {
-    Start();
     Win().MoveWindow(40, 300, 777, 550);  // dragged away; the start-up top comes back
     for (const bool checked : {false, true}) {
         Win().SetChecked(ids::kTrackerCheck, checked);
         Send(ids::kTrackerCheck);
         EXPECT_EQ(Frame(), checked ? "124,109,777,550" : "216,109,592,550");
     }
-    desktop_.SetProgramDirectory("/opt/tarvix/bin/");
+    desktop_->SetProgramDirectory("/opt/tarvix/bin/");
     Send(ids::kGuide);
-    EXPECT_EQ(desktop_.Opened(), std::vector<std::string>{"/opt/tarvix/bin/Tarvix30.html"});
-    EXPECT_TRUE(desktop_.Messages().empty());
+    EXPECT_EQ(desktop_->Opened(), std::vector<std::string>{"/opt/tarvix/bin/Tarvix30.html"});
+    EXPECT_TRUE(desktop_->Messages().empty());
     // Without a program to show the guide, a message says where it is.
-    desktop_.SetShellOpens(false);
+    desktop_->SetShellOpens(false);
     Send(ids::kGuide);
-    ASSERT_EQ(desktop_.Messages().size(), 1u);
-    const HeadlessDesktop::Message& message = desktop_.Messages()[0];
+    ASSERT_EQ(desktop_->Messages().size(), 1u);
+    const HeadlessDesktop::Message& message = desktop_->Messages()[0];
     EXPECT_NE(message.text.find("/opt/tarvix/bin/Tarvix30.html"), std::string::npos);
     EXPECT_EQ(message.title, "Info");
     EXPECT_EQ(message.buttons, MessageButtons::kOk);

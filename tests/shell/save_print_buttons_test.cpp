@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/read_file_bytes.h"
 #include "tests/support/headless_user.h"
 #include "tests/support/temp_folder.h"
 
@@ -45,9 +44,7 @@ TEST_F(SavePrintButtons, OnlyASaveThatWroteTheFileCountsAsSaved) {
 
     desktop_->AnswerSaveDialog(Path("parts.csv"));
     Click(kSave);
-    std::string bytes;
-    ASSERT_TRUE(ReadFileBytes(Path("parts.csv"), bytes));
-    EXPECT_EQ(bytes,
+    EXPECT_EQ(folder_.Content("parts.csv"),
               "\"ROUND\",\" OD 25.400  LENGTH 304.800\",\"ALUMINUM\",\"1\",\".417\",\"154.444\","
               "\".417\",\"154.444\"\r\n");
     EXPECT_FALSE(CloseAsks());

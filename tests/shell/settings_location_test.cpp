@@ -31,11 +31,6 @@ class SettingsLocationTest : public ::testing::Test {
         fs::create_directories(path.parent_path());
         std::ofstream(path, std::ios::binary) << bytes;
     }
-    static std::string Read(const fs::path& path) {
-        std::string bytes;
-        ReadFileBytes(path.string(), bytes);
-        return bytes;
-    }
 
     TempFolder temp_;
     const fs::path& root_ = temp_.Folder();
@@ -69,7 +64,8 @@ TEST_F(SettingsLocationTest, ReadOnlyProgramFolderUsesTheUsersFile) {
     // First start: the folder is made and the file created there with the default bytes.
     EXPECT_EQ(LoadSettings(SettingsDirectory(Program(), Env(false))).lines[1],
               "weightunits=inches");
-    EXPECT_EQ(Read(user_file), "assemblytracker=on\r\nweightunits=inches\r\nweightdecimals=3\r\n");
+    EXPECT_EQ(temp_.Content(user_file.string()),
+              "assemblytracker=on\r\nweightunits=inches\r\nweightdecimals=3\r\n");
     EXPECT_FALSE(fs::exists(root_ / "bin" / "weights.ini"));
     // The user's own preferences are read from there on, until a file beside the program wins.
     Write(user_file, "assemblytracker=off\r\nweightunits=meters\r\nweightdecimals=1\r\n");
@@ -79,8 +75,7 @@ TEST_F(SettingsLocationTest, ReadOnlyProgramFolderUsesTheUsersFile) {
     EXPECT_EQ(LoadSettings(SettingsDirectory(Program(), Env(false))).lines[1], "weightunits=feet");
 }
 
-// The rights as the system grants them: a folder that does not exist takes no file, and the shared
-// program folders take none even for the administrator.
+// Actual rights: no file in a missing folder, none in shared program folders even for root.
 TEST_F(SettingsLocationTest, ActualCreationRights) {
     const SettingsEnvironment env = CurrentSettingsEnvironment();
     EXPECT_TRUE(env.canCreateIn(Program()));

@@ -20,6 +20,7 @@ namespace {
 using Slots = std::array<std::string, 3>;
 
 const Slots kDefaults{"assemblytracker=on", "weightunits=inches", "weightdecimals=3"};
+const std::string kOwn = "assemblytracker=off\r\nweightunits=feet\r\nweightdecimals=1\r\n";
 
 TEST(SettingsTest, LineRules) {
     // clang-format off
@@ -89,18 +90,14 @@ TEST_F(SettingsFileTest, MissingFileIsCreatedAndAnExistingOneNeverRewritten) {
     EXPECT_EQ(Read(), bytes);
 }
 
-// Whatever stands at the path, the window gets settings at once, and the path is left as it was:
-// the defaults where nothing can be read, a regular file's first lines however long it is.
+// Whatever stands at the path gives settings at once (a regular file's first lines) and stays.
 TEST_F(SettingsFileTest, OddThingsAtThePathGiveSettingsAndAreLeftAlone) {
     namespace fs = std::filesystem;
-    const std::string own = "assemblytracker=off\r\nweightunits=feet\r\nweightdecimals=1\r\n";
     const Slots own_lines{"assemblytracker=off", "weightunits=feet", "weightdecimals=1"};
-    struct Case {
-        const char* what;
-        std::function<void(const std::string&)> make;
-        Slots lines;
-        SettingsSource source;
-    };
+    // clang-format off
+    struct Case { const char* what; std::function<void(const std::string&)> make; Slots lines;
+                  SettingsSource source; };
+    // clang-format on
     const Case cases[] = {
         {"folder", [](const std::string& p) { fs::create_directory(p); }, kDefaults,
          SettingsSource::kUnreadable},
@@ -114,7 +111,7 @@ TEST_F(SettingsFileTest, OddThingsAtThePathGiveSettingsAndAreLeftAlone) {
         // Eight gigabytes, most of them a hole: only the start is read.
         {"huge file",
          [&](const std::string& p) {
-             std::ofstream(p, std::ios::binary) << own;
+             std::ofstream(p, std::ios::binary) << kOwn;
              fs::resize_file(p, std::uintmax_t{8} << 30);
          },
          own_lines, SettingsSource::kRead},
@@ -135,14 +132,11 @@ TEST_F(SettingsFileTest, OddThingsAtThePathGiveSettingsAndAreLeftAlone) {
     }
 }
 
-// A file that may be written but not read may hold the user's own settings: the defaults apply for
-// this run, and the file keeps its bytes.
+// A file that cannot be read may hold the user's own settings: defaults for now, bytes kept.
 TEST_F(SettingsFileTest, UnreadableFileIsNeverRewritten) {
-    const std::string own = "assemblytracker=off\r\nweightunits=feet\r\nweightdecimals=1\r\n";
-    std::ofstream(File(), std::ios::binary) << own;
+    std::ofstream(File(), std::ios::binary) << kOwn;
     ASSERT_EQ(chmod(File().c_str(), 0200), 0);
-    // Root may read any file; the program then runs as an ordinary user, who owns the file and the
-    // folder, in a process of its own.
+    // Root reads anything: run as an ordinary user owning file and folder, in a process of its own.
     const passwd* nobody = getpwnam("nobody");
     const uid_t user = nobody ? nobody->pw_uid : 65534;
     const gid_t group = nobody ? nobody->pw_gid : 65534;
@@ -160,7 +154,7 @@ TEST_F(SettingsFileTest, UnreadableFileIsNeverRewritten) {
         },
         ::testing::ExitedWithCode(0), "");
     ASSERT_EQ(chmod(File().c_str(), 0600), 0);
-    EXPECT_EQ(Read(), own);
+    EXPECT_EQ(Read(), kOwn);
 }
 
 TEST_F(SettingsFileTest, UnwritableDirectoryStillGivesTheDefaults) {

@@ -13,8 +13,7 @@
 
 namespace tarvix {
 
-// A started program on an in-memory desktop, driven as a user drives it: clicks, list picks, and
-// text typed into a field (which marks it as edited by the user) followed by Enter.
+// A started program on an in-memory desktop, driven by clicks, list picks, and typing and Enter.
 class HeadlessUserTest : public ::testing::Test {
   protected:
     using Lines = std::array<std::string, 3>;
@@ -23,10 +22,11 @@ class HeadlessUserTest : public ::testing::Test {
     }
 
     void SetUp() override { Start(); }
-    // A fresh desktop and program with these settings lines.
-    void Start(const Lines& lines = Defaults()) {
+    // A fresh desktop of this screen size and program with these settings lines.
+    void Start(const Lines& lines = Defaults(), ScreenSize screen = {1024, 768}) {
         app_.reset();
         desktop_ = std::make_unique<HeadlessDesktop>();
+        desktop_->SetScreen(screen);
         app_ = std::make_unique<Application>(*desktop_, Settings{lines});
     }
 

@@ -10,14 +10,14 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/qt/qt_application.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_top_level_window.h"
 #include "shell/application.h"
 
-// The real Qt windows driven as a user drives them: mouse presses and releases where the control
-// stands, key presses, and message boxes answered with their own buttons.
+// The real Qt windows driven as a user drives them: mouse, keys, and message boxes' own buttons.
 namespace tarvix::qt_user {
 
 // Runs the event loop until nothing is left to do, so queued events reach the program.
@@ -53,8 +53,7 @@ inline void TypeOver(QWidget* field, const char* text) {
     QTest::keyClicks(field, text);
 }
 
-// Types over the field with the focus and presses Enter, which the next timer tick commits; waits
-// until the field shows `shown`.
+// Types over the focused field and presses Enter; waits until the field shows `shown`.
 inline void TypeAndEnter(QtTopLevelWindow& window, int id, const char* text,
                          const std::string& shown) {
     QWidget* field = window.ControlWidget(id);
@@ -64,8 +63,7 @@ inline void TypeAndEnter(QtTopLevelWindow& window, int id, const char* text,
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.GetText(id) == shown; }, 5000)) << id;
 }
 
-// Answers the next message box as the user would, by clicking one of its buttons, and keeps
-// what the box said.
+// Answers the next message box by clicking one of its buttons, and keeps what the box said.
 class MessageAnswer {
   public:
     explicit MessageAnswer(QMessageBox::StandardButton button) {
@@ -92,14 +90,29 @@ class MessageAnswer {
     QTimer poll_;
 };
 
+// Passes events on to the program, counting clicks and timer ticks (to wait for a tick, not time).
+struct EventCounter : EventSink {
+    void HandleEvent(const Event& event) override {
+        if (event.kind == Event::Kind::kTimer) ++ticks;
+        if (event.kind == Event::Kind::kControl && event.code == Notification::kClicked)
+            clicked.push_back(event.id);
+        if (handler) handler->HandleEvent(event);
+    }
+    EventSink* handler = nullptr;
+    int ticks = 0;
+    std::vector<int> clicked;  // the controls that reported a click, in order
+};
+
 // A started program in the real main window, with the default settings.
 class QtUserTest : public ::testing::Test {
   protected:
     void SetUp() override { Start(); }
-    virtual void Start() {
+    void Start() {
         app_.reset();
         app_ = std::make_unique<Application>(
             desktop_, Settings{{"assemblytracker=on", "weightunits=inches", "weightdecimals=3"}});
+        counter_.handler = &app_->Handler();
+        app_->MainWindow().SetEventSink(&counter_);
         ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
         Pump();
     }
@@ -110,6 +123,7 @@ class QtUserTest : public ::testing::Test {
     std::string Text(int id) { return Win().GetText(id); }
 
     QtDesktop desktop_;
+    EventCounter counter_;
     std::unique_ptr<Application> app_;
 };
 

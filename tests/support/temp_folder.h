@@ -9,8 +9,7 @@
 
 namespace tarvix {
 
-// A folder of the test's own, made afresh and removed with everything in it, whatever rights the
-// test left on it.
+// A fresh folder of the test's own, removed with all in it whatever rights the test left.
 class TempFolder {
   public:
     TempFolder() {
