@@ -69,7 +69,7 @@ std::string Blanks(int count) {
 }
 
 std::string Dimension(double inches, Unit unit, int decimals) {
-    return FormatNumber(FromInches(inches, unit), decimals, false);
+    return FormatNumber(ListingLength(inches, unit), decimals, false);
 }
 
 // Labels and the slots they show, in the order column 1 lists them.

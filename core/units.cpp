@@ -44,6 +44,10 @@ double FromInches(double inches, Unit unit) {
     return inches;
 }
 
+double ListingLength(double inches, Unit unit) {
+    return unit == Unit::kFeet ? inches * (1.0 / 12.0) : FromInches(inches, unit);
+}
+
 double VolumeToCubicInches(double typed, Unit unit) {
     return IsMetric(unit) ? typed / kCubicCentimetersPerCubicInch : typed;
 }

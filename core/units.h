@@ -19,6 +19,9 @@ double UnitFactor(Unit unit);  // 1.0, 12.0, 25.4, 0.0254
 
 double ToInches(double typed, Unit unit);
 double FromInches(double inches, Unit unit);
+// A stored length as the assembly's listings (view, file, report) show it: multiplied by the
+// factor 1, 1/12, 25.4 or 0.0254, so that all three agree to the last digit.
+double ListingLength(double inches, Unit unit);
 
 // Typed volumes, weights and densities into internal units, and back for display.
 double VolumeToCubicInches(double typed, Unit unit);

@@ -124,20 +124,6 @@ std::string Compose(std::span<const DimensionLayout> layouts, const AssemblyItem
 
 }  // namespace
 
-double ListingLength(double inches, Unit unit) {
-    switch (unit) {
-        case Unit::kInches:
-            return inches;
-        case Unit::kFeet:
-            return inches * (1.0 / 12.0);
-        case Unit::kMillimeters:
-            return inches * 25.4;
-        case Unit::kMeters:
-            return inches * 0.0254;
-    }
-    return inches;
-}
-
 std::string ExportDimensionText(const AssemblyItem& item, Unit unit, int decimals) {
     return Compose(kExportLayouts, item, unit, decimals);
 }

@@ -7,10 +7,6 @@
 
 namespace tarvix {
 
-// A stored length (inches) in the length unit on screen, as every listing of the assembly
-// converts it: by the factor 1, 1/12, 25.4 or 0.0254.
-double ListingLength(double inches, Unit unit);
-
 // The dimensions of an item as the export file writes them: a literal label before each value,
 // values in the length unit on screen with the given decimals and no thousands separators.
 std::string ExportDimensionText(const AssemblyItem& item, Unit unit, int decimals);
