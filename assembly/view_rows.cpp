@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "assembly/dimension_labels.h"
 #include "core/number_format.h"
 
 namespace tarvix {
@@ -68,49 +69,49 @@ std::string Blanks(int count) {
     return std::string(static_cast<std::size_t>(count > 0 ? count : 0), ' ');
 }
 
-std::string Dimension(double inches, Unit unit, int decimals) {
-    return FormatNumber(ListingLength(inches, unit), decimals, false);
-}
+// The labels column 1 writes after the item name.
+constexpr DimensionLabel kOdLength[] = {{"   OD ", 0}, {"   LENGTH ", 1}};
+constexpr DimensionLabel kOd[] = {{"   OD  ", 0}};
+constexpr DimensionLabel kOdId[] = {{"   OD  ", 0}, {"   ID ", 1}};
+constexpr DimensionLabel kWidthLength[] = {{"   WIDTH ", 0}, {"   LENGTH ", 1}};
+constexpr DimensionLabel kCone[] = {{"   OD  ", 0}, {"   LENGTH ", 1}};
+constexpr DimensionLabel kFrustum[] = {{"   OD ", 0}, {"   OD ", 1}, {"   LENGTH ", 2}};
+constexpr DimensionLabel kPyramid[] = {{"   THICK ", 0}, {"   WIDTH ", 1}, {"   LENGTH ", 2}};
+constexpr DimensionLabel kTorus[] = {{"   SECTION ", 0}, {"   OD ", 1}};
+constexpr DimensionLabel kSquare[] = {{"   THICK ", 0}, {"   EXT FIL ", 1}, {"   LENGTH ", 2}};
+// The fillet is stored before the length but listed after it.
+constexpr DimensionLabel kRectangle[] = {
+    {"   THICK ", 0}, {"   WIDTH ", 1}, {"   LENGTH ", 3}, {"   EXT FIL ", 2}};
+constexpr DimensionLabel kTubeWall[] = {{"   OD ", 0}, {"   WALL ", 1}, {"   LENGTH ", 2}};
+constexpr DimensionLabel kTubeInside[] = {{"   OD ", 0}, {"   ID ", 1}, {"   LENGTH ", 2}};
+constexpr DimensionLabel kSquareTube[] = {
+    {"   THICK ", 0}, {"   WALL ", 1}, {"   EXT FIL ", 2}, {"   INT FIL ", 3}, {"   LENGTH ", 4}};
+constexpr DimensionLabel kRectangularTube[] = {{"   THICK ", 0},   {"   WIDTH ", 1},
+                                               {"   WALL ", 2},    {"   EXT FIL ", 3},
+                                               {"   INT FIL ", 4}, {"   LENGTH ", 5}};
+constexpr DimensionLabel kSection[] = {{"   ", kSectionDescription}, {"    LENGTH ", 3}};
 
-// Labels and the slots they show, in the order column 1 lists them.
-struct Label {
-    std::string_view text;
-    int slot;
-};
-struct ShapeLabels {
-    std::string_view name;
-    Label labels[6];  // an empty label ends the list
-};
-
-constexpr ShapeLabels kShapeLabels[] = {
-    {"ROUND", {{"   OD ", 0}, {"   LENGTH ", 1}}},
-    {"SPHERICAL CAP", {{"   OD ", 0}, {"   LENGTH ", 1}}},
-    {"SPHERE", {{"   OD  ", 0}}},
-    {"HOLLOW SPHERE", {{"   OD  ", 0}, {"   ID ", 1}}},
-    {"HEXAGON", {{"   WIDTH ", 0}, {"   LENGTH ", 1}}},
-    {"OCTAGON", {{"   WIDTH ", 0}, {"   LENGTH ", 1}}},
-    {"CONE", {{"   OD  ", 0}, {"   LENGTH ", 1}}},
-    {"CONE FRUSTUM", {{"   OD ", 0}, {"   OD ", 1}, {"   LENGTH ", 2}}},
-    {"PYRAMID", {{"   THICK ", 0}, {"   WIDTH ", 1}, {"   LENGTH ", 2}}},
-    {"TORUS", {{"   SECTION ", 0}, {"   OD ", 1}}},
-    {"SQUARE", {{"   THICK ", 0}, {"   EXT FIL ", 1}, {"   LENGTH ", 2}}},
-    // The fillet is stored before the length but listed after it.
-    {"RECTANGLE", {{"   THICK ", 0}, {"   WIDTH ", 1}, {"   LENGTH ", 3}, {"   EXT FIL ", 2}}},
-    {"ROUND TUBEW", {{"   OD ", 0}, {"   WALL ", 1}, {"   LENGTH ", 2}}},
-    {"ROUND TUBED", {{"   OD ", 0}, {"   ID ", 1}, {"   LENGTH ", 2}}},
-    {"SQUARE TUBE",
-     {{"   THICK ", 0},
-      {"   WALL ", 1},
-      {"   EXT FIL ", 2},
-      {"   INT FIL ", 3},
-      {"   LENGTH ", 4}}},
-    {"RECTANGULAR TUBE",
-     {{"   THICK ", 0},
-      {"   WIDTH ", 1},
-      {"   WALL ", 2},
-      {"   EXT FIL ", 3},
-      {"   INT FIL ", 4},
-      {"   LENGTH ", 5}}},
+constexpr DimensionLayout kViewLayouts[] = {
+    {"ROUND", kOdLength},
+    {"SPHERICAL CAP", kOdLength},
+    {"SPHERE", kOd},
+    {"HOLLOW SPHERE", kOdId},
+    {"HEXAGON", kWidthLength},
+    {"OCTAGON", kWidthLength},
+    {"CONE", kCone},
+    {"CONE FRUSTUM", kFrustum},
+    {"PYRAMID", kPyramid},
+    {"TORUS", kTorus},
+    {"SQUARE", kSquare},
+    {"RECTANGLE", kRectangle},
+    {"ROUND TUBEW", kTubeWall},
+    {"ROUND TUBED", kTubeInside},
+    {"SQUARE TUBE", kSquareTube},
+    {"RECTANGULAR TUBE", kRectangularTube},
+    {"PIPE", kSection},
+    {"CHANNEL", kSection},
+    {"ANGLE", kSection},
+    {"I-BEAM", kSection},
 };
 
 std::string WeightText(double pounds, Unit unit, int decimals, IndentKind kind) {
@@ -161,22 +162,9 @@ int QuantityIndent(int quantity) {
 
 std::string ShapeText(const AssemblyItem& item, Unit unit, int decimals) {
     const std::string& name = item.itemName;
-    if (name == "PIPE" || name == "CHANNEL" || name == "ANGLE" || name == "I-BEAM") {
-        return name + "   " + item.description + "    LENGTH " +
-               Dimension(item.dims[3], unit, decimals);
-    }
-    for (const ShapeLabels& shape : kShapeLabels) {
-        if (shape.name != name) continue;
-        // Both round tubes show as ROUND TUBE; their labels tell them apart.
-        std::string text = name.substr(0, name.rfind("ROUND TUBE", 0) == 0 ? 10 : name.size());
-        for (const Label& label : shape.labels) {
-            if (label.text.empty()) break;
-            text += std::string(label.text) +
-                    Dimension(item.dims[static_cast<std::size_t>(label.slot)], unit, decimals);
-        }
-        return text;
-    }
-    return name;
+    // Both round tubes show as ROUND TUBE; their labels tell them apart.
+    return name.substr(0, name.rfind("ROUND TUBE", 0) == 0 ? 10 : name.size()) +
+           LabelledDimensions(kViewLayouts, item, unit, decimals);
 }
 
 ViewRow ItemRow(const AssemblyList& list, int index, Unit unit, int decimals) {
