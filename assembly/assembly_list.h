@@ -1,10 +1,14 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "assembly/assembly_item.h"
 
 namespace tarvix {
+
+// What the operations that need items say of an empty list.
+inline constexpr std::string_view kNoItemsMessage = "No Items In Assembly";
 
 // The assembly: at most kCapacity items in the order they were added, with signed totals that
 // every operation keeps up to date as it goes (never re-summed from the items).

@@ -9,7 +9,6 @@ namespace tarvix {
 namespace {
 
 constexpr const char* kNotDefined = "Shape Not Fully Defined";
-constexpr const char* kNoItems = "No Items In Assembly";
 constexpr const char* kFull = "Assembly Is Full (50 Items)";
 
 constexpr int kValueFields[] = {ids::kItemMaterial,  ids::kItemQuantity, ids::kItemVolume,
@@ -64,10 +63,6 @@ void AssemblyTracker::RefreshView() {
     view_.Refresh(list_, calc_.InputUnit(), calc_.Decimals());
 }
 
-void AssemblyTracker::ShowInfo(std::string_view text) {
-    desktop_.ShowMessage(&window_, text, "Info", MessageButtons::kOk, MessageIcon::kExclamation);
-}
-
 void AssemblyTracker::Changed() {
     changed_ = true;
     ItemDisplay();
@@ -79,12 +74,12 @@ void AssemblyTracker::AddCurrentPart() {
     const CurrentPart& part = calc_.Part();
     for (int k : RequiredInputs(part.itemName)) {
         if (!part.defined[static_cast<std::size_t>(k - 1)]) {
-            ShowInfo(kNotDefined);
+            ShowInfo(desktop_, &window_, kNotDefined);
             return;
         }
     }
     if (list_.Full()) {
-        ShowInfo(kFull);
+        ShowInfo(desktop_, &window_, kFull);
         RefreshView();
         return;
     }
@@ -128,7 +123,7 @@ void AssemblyTracker::RemoveCurrentItem() {
 
 void AssemblyTracker::IncreaseQuantity() {
     if (list_.Empty()) {
-        ShowInfo(kNoItems);
+        ShowInfo(desktop_, &window_, kNoItemsMessage);
         return;
     }
     tarvix::IncreaseQuantity(list_, TakeCurrentIndex());
@@ -170,7 +165,7 @@ void AssemblyTracker::ShowView() {
     if (view_.IsOpen()) {
         view_.Restore();
     } else if (list_.Empty()) {
-        ShowInfo(kNoItems);
+        ShowInfo(desktop_, &window_, kNoItemsMessage);
     } else {
         view_.Open(list_, calc_.InputUnit(), calc_.Decimals());
     }

@@ -48,7 +48,6 @@ class AssemblyTracker : public DisplayListener {
     void ItemColouring();
     void RefreshView();
     void EmptyPanel();
-    void ShowInfo(std::string_view text);
     // After an operation changed the list.
     void Changed();
 

@@ -92,4 +92,9 @@ class Desktop {
     virtual void WaitAndDispatch() = 0;
 };
 
+// The program's notices: title "Info", an OK button and an exclamation icon.
+inline void ShowInfo(Desktop& desktop, TopLevelWindow* owner, std::string_view text) {
+    desktop.ShowMessage(owner, text, "Info", MessageButtons::kOk, MessageIcon::kExclamation);
+}
+
 }  // namespace tarvix

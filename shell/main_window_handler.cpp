@@ -121,9 +121,8 @@ void MainWindowHandler::OpenGuide() {
     const std::string path = HelpPagePath(desktop_.ProgramDirectory());
     if (desktop_.ShellOpen(path)) return;
     // Without a program to show it, the user can still open the guide by hand.
-    desktop_.ShowMessage(&window_,
-                         "No program was found to show the guide.\nThe guide is the file " + path,
-                         "Info", MessageButtons::kOk, MessageIcon::kExclamation);
+    ShowInfo(desktop_, &window_,
+             "No program was found to show the guide.\nThe guide is the file " + path);
 }
 
 bool MainWindowHandler::OnTrackerControl(int id) {

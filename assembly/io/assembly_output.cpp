@@ -15,23 +15,18 @@ constexpr std::string_view kSaveTitle = "Save File As";
 constexpr std::string_view kSaveFilter = "CSV File (*.csv)|*.csv|Text File (*.txt)|*.txt||";
 constexpr std::string_view kSaveExtension = "csv";
 
-void Inform(Desktop& desktop, TopLevelWindow* owner, std::string_view text) {
-    desktop.ShowMessage(owner, text, kReportMessageTitle, MessageButtons::kOk,
-                        MessageIcon::kExclamation);
-}
-
 }  // namespace
 
 bool SaveAssembly(Desktop& desktop, TopLevelWindow* owner, const AssemblyList& list, Unit unit,
                   int decimals) {
     if (list.Empty()) {
-        Inform(desktop, owner, kNoItemsMessage);
+        ShowInfo(desktop, owner, kNoItemsMessage);
         return false;
     }
     const std::string path = desktop.SaveDialog(owner, kSaveTitle, kSaveFilter, kSaveExtension);
     if (path.empty()) return false;
     if (!WriteFileAtomically(path, ExportBytes(list, unit, decimals))) {
-        Inform(desktop, owner, "Error Saving " + path);
+        ShowInfo(desktop, owner, "Error Saving " + path);
         return false;
     }
     return true;
@@ -40,12 +35,12 @@ bool SaveAssembly(Desktop& desktop, TopLevelWindow* owner, const AssemblyList& l
 void PrintAssembly(Desktop& desktop, TopLevelWindow* owner, const AssemblyList& list, Unit unit,
                    int decimals) {
     if (list.Empty()) {
-        Inform(desktop, owner, kNoItemsMessage);
+        ShowInfo(desktop, owner, kNoItemsMessage);
         return;
     }
     const std::unique_ptr<PrintDocument> document = desktop.OpenPrintDocument(owner);
     const std::string message = ComposeReport(list, unit, decimals, *document);
-    if (!message.empty()) Inform(desktop, owner, message);
+    if (!message.empty()) ShowInfo(desktop, owner, message);
 }
 
 }  // namespace tarvix

@@ -9,10 +9,6 @@
 
 namespace tarvix {
 
-// The message texts of PRINT, shown with the title "Info".
-inline constexpr std::string_view kNoItemsMessage = "No Items In Assembly";
-inline constexpr std::string_view kReportMessageTitle = "Info";
-
 // Composes the assembly report on the document: column headings on every page of rows, one row
 // per item, the assembly totals at the end; values in the unit on screen with the given decimals.
 // Returns the message to show instead ("No Items In Assembly", or "Error Creating " and the
