@@ -59,7 +59,8 @@ std::string ParseOptions(const std::vector<std::string>& args, AssemblyOptions& 
             continue;
         }
         if (arg == "-" || arg.rfind("-", 0) != 0) {
-            if (have_list) return "one LIST only, not '" + options.list + "' and '" + arg + "'";
+            if (have_list)
+                return "one LIST only, not " + Echoed(options.list) + " and " + Echoed(arg);
             options.list = arg;
             have_list = true;
             continue;
@@ -73,24 +74,18 @@ std::string ParseOptions(const std::vector<std::string>& args, AssemblyOptions& 
             value = args[++i];
         }
         if (option == "--units") {
-            options.units = Lower(value);
-            if (options.units != "inches" && options.units != "feet" &&
-                options.units != "millimeters" && options.units != "meters") {
-                return "unknown unit '" + value +
-                       "'; the units are inches, feet, millimeters, meters";
-            }
+            if (std::string problem = ParseUnits(value, options.units); !problem.empty())
+                return problem;
         } else if (option == "--decimals") {
-            if (value != "1" && value != "2" && value != "3") {
-                return "decimals must be 1, 2 or 3, not '" + value + "'";
-            }
-            options.decimals = value;
+            if (std::string problem = ParseDecimals(value, options.decimals); !problem.empty())
+                return problem;
         } else if (option == "--csv" || option == "--pdf") {
             if (value.empty()) return "option " + option + " needs a file name";
             if (option == "--pdf" && value == "-") return "the PDF goes to a file, not to '-'";
             (option == "--csv" ? options.csv : options.pdf) = value;
         } else {
-            return "unknown option '" + option +
-                   "'; the options are --units, --decimals, --view, --csv, --pdf";
+            return "unknown option " + Echoed(option) +
+                   "; the options are --units, --decimals, --view, --csv, --pdf";
         }
     }
     return "";
@@ -137,16 +132,16 @@ std::string ReadList(const std::string& path, std::istream& in, std::string& tex
     if (path != "-") {
         std::error_code ec;
         if (!std::filesystem::is_regular_file(path, ec)) {
-            return "cannot read '" + path + "': not a regular file";
+            return "cannot read " + Echoed(path) + ": not a regular file";
         }
         file.open(path, std::ios::binary);
-        if (!file) return "cannot read '" + path + "'";
+        if (!file) return "cannot read " + Echoed(path);
         source = &file;
     }
     text.assign(kMaxListBytes + 1, '\0');
     source->read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(source->gcount()));
-    if (source->bad()) return "cannot read '" + path + "'";
+    if (source->bad()) return "cannot read " + Echoed(path);
     if (text.size() > kMaxListBytes) return "the parts list is larger than a megabyte";
     return "";
 }
@@ -169,13 +164,14 @@ std::string ParseSteps(const std::vector<LineWord>& words, std::size_t from,
             if (s.word == word) button = s.button;
         }
         if (button == 0) {
-            return "unknown step '" + words[i + 1].text +
-                   "'; the steps are cavity, solid, zero, qty+, qty-";
+            return "unknown step " + Echoed(words[i + 1].text) +
+                   "; the steps are cavity, solid, zero, qty+, qty-";
         }
         buttons.push_back(button);
         ++i;
         if (i + 1 < words.size() && !words[i + 1].bar) {
-            return "one step after each '|', not '" + words[i].text + " " + words[i + 1].text + "'";
+            return "one step after each '|', not " +
+                   Echoed(words[i].text + " " + words[i + 1].text);
         }
     }
     return "";

@@ -81,17 +81,11 @@ std::string ParseRequest(const std::vector<std::string>& args, WeighRequest& req
             return "option " + Echoed(arg) + " needs a value";
         }
         if (option == "--units") {
-            request.units = Lower(value);
-            if (request.units != "inches" && request.units != "feet" &&
-                request.units != "millimeters" && request.units != "meters") {
-                return "unknown unit " + Echoed(value) + "; the units are " +
-                       std::string(kUnitChoices);
-            }
+            if (std::string problem = ParseUnits(value, request.units); !problem.empty())
+                return problem;
         } else if (option == "--decimals") {
-            if (value != "1" && value != "2" && value != "3") {
-                return "decimals must be 1, 2 or 3, not " + Echoed(value);
-            }
-            request.decimals = value;
+            if (std::string problem = ParseDecimals(value, request.decimals); !problem.empty())
+                return problem;
         } else if (option == "--material") {
             request.material = value;
         } else if (option == "--density") {
@@ -163,6 +157,23 @@ std::string MissingInputs(const Calculator& calc, int shape) {
 }
 
 }  // namespace
+
+std::string ParseUnits(const std::string& value, std::string& units) {
+    const std::string unit = Lower(value);
+    if (unit != "inches" && unit != "feet" && unit != "millimeters" && unit != "meters") {
+        return "unknown unit " + Echoed(value) + "; the units are " + std::string(kUnitChoices);
+    }
+    units = unit;
+    return "";
+}
+
+std::string ParseDecimals(const std::string& value, std::string& decimals) {
+    if (value != "1" && value != "2" && value != "3") {
+        return "decimals must be 1, 2 or 3, not " + Echoed(value);
+    }
+    decimals = value;
+    return "";
+}
 
 std::string MissingPartText(const Calculator& calc, const WeighRequest& request) {
     if (request.modeOption == 0) return MissingInputs(calc, request.shape);

@@ -25,6 +25,11 @@ struct WeighRequest {
     std::vector<std::string> commits;
 };
 
+// The values of --units and --decimals, as weigh and assembly take them: an empty text when the
+// value is one of the choices (the unit then in lower case), otherwise what is wrong.
+std::string ParseUnits(const std::string& value, std::string& units);
+std::string ParseDecimals(const std::string& value, std::string& decimals);
+
 // Reads the arguments after "weigh"; an empty text on success, otherwise what is wrong.
 std::string ParseWeighRequest(const std::vector<std::string>& args, WeighRequest& request);
 
