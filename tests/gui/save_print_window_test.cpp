@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "core/control_ids.h"
-#include "tests/read_file_bytes.h"
+#include "tests/support/read_file_bytes.h"
 #include "tests/support/qt_user.h"
 
 namespace tarvix {

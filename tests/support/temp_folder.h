@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/read_file_bytes.h"
+#include "tests/support/read_file_bytes.h"
 
 namespace tarvix {
 
