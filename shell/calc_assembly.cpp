@@ -139,9 +139,11 @@ std::string ReadList(const std::string& path, std::istream& in, std::string& tex
         if (!file) return "cannot read " + Echoed(path);
         source = &file;
     }
-    text.assign(kMaxListBytes + 1, '\0');
-    source->read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(source->gcount()));
+    // Read as it comes, so a short list costs no more than its own bytes.
+    text.clear();
+    char chunk[1 << 14];
+    while (text.size() <= kMaxListBytes && source->read(chunk, sizeof chunk).gcount() > 0)
+        text.append(chunk, static_cast<std::size_t>(source->gcount()));
     if (source->bad()) return "cannot read " + Echoed(path);
     if (text.size() > kMaxListBytes) return "the parts list is larger than a megabyte";
     return "";
@@ -244,6 +246,7 @@ bool BuildAssembly(const AssemblyOptions& options, const std::string& text, Asse
     HeadlessDesktop desktop;
     Application app(desktop, Settings{{"assemblytracker=on", "weightunits=" + options.units,
                                        "weightdecimals=" + options.decimals}});
+    app.Handler().KeepAccessibleNames(false);
     auto& window = static_cast<HeadlessWindow&>(app.MainWindow());
     Driver user(desktop, window);
     AssemblyTracker& tracker = app.Tracker();

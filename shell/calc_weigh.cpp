@@ -289,6 +289,7 @@ int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const Settings settings{{"assemblytracker=on", "weightunits=" + request.units,
                              "weightdecimals=" + request.decimals}};
     Application app(desktop, settings);
+    app.Handler().KeepAccessibleNames(false);
     auto& window = static_cast<HeadlessWindow&>(app.MainWindow());
     std::vector<std::string> refusals;
     const std::string problem = TypePart(app, desktop, request, refusals);
