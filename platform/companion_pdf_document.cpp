@@ -43,6 +43,8 @@ bool RunWriter(const std::string& program, const std::string& path, std::string_
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipe_fds[0], STDIN_FILENO);
+    // Whatever the writer says goes to standard error: standard output may carry the CSV file.
+    posix_spawn_file_actions_adddup2(&actions, STDERR_FILENO, STDOUT_FILENO);
     const char* argv[] = {program.c_str(), path.c_str(), nullptr};
     pid_t child = 0;
     const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr,
@@ -54,7 +56,8 @@ bool RunWriter(const std::string& program, const std::string& path, std::string_
         return false;
     }
     // A writer that stops reading early must not end this program with SIGPIPE.
-    struct sigaction ignore {}, previous {};
+    struct sigaction ignore = {};
+    struct sigaction previous = {};
     ignore.sa_handler = SIG_IGN;
     sigaction(SIGPIPE, &ignore, &previous);
     const bool sent = WriteAll(pipe_fds[1], script);

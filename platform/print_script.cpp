@@ -1,21 +1,27 @@
 #include "platform/print_script.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
+#include <utility>
 #include <vector>
 
 namespace tarvix {
 namespace {
 
 // Texts go last on their line; the characters that would break the line or the fields are
-// escaped.
+// escaped: the character, and the letter that stands for it after a backslash.
+constexpr std::pair<char, char> kEscapes[] = {{'\\', '\\'}, {'\n', 'n'}, {'\r', 'r'}, {'\t', 't'}};
+
 void AppendEscaped(std::string& out, std::string_view text) {
     for (char c : text) {
-        switch (c) {
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
-            default: out += c;
+        const auto* escape = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                          [c](const auto& e) { return e.first == c; });
+        if (escape == std::end(kEscapes)) {
+            out += c;
+        } else {
+            out += '\\';
+            out += escape->second;
         }
     }
 }
@@ -28,13 +34,11 @@ bool Unescape(std::string_view text, std::string& out) {
             continue;
         }
         if (++i == text.size()) return false;
-        switch (text[i]) {
-            case '\\': out += '\\'; break;
-            case 'n': out += '\n'; break;
-            case 'r': out += '\r'; break;
-            case 't': out += '\t'; break;
-            default: return false;
-        }
+        const char letter = text[i];
+        const auto* escape = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                          [letter](const auto& e) { return e.second == letter; });
+        if (escape == std::end(kEscapes)) return false;
+        out += escape->first;
     }
     return true;
 }
@@ -188,11 +192,20 @@ int ReplayPrintScript(std::string_view script, PrintDocument& document) {
     if (handle < 1) return -1;
     for (const Call& call : calls) {
         switch (call.kind) {
-            case 'F': document.Font(handle, call.style, call.a, call.colour, call.text); break;
-            case 'T': document.Text(handle, call.a, call.b, call.alignment, call.text); break;
-            case 'P': document.NewPage(handle); break;
-            case 'E': document.EndDoc(handle); break;
-            default: break;
+            case 'F':
+                document.Font(handle, call.style, call.a, call.colour, call.text);
+                break;
+            case 'T':
+                document.Text(handle, call.a, call.b, call.alignment, call.text);
+                break;
+            case 'P':
+                document.NewPage(handle);
+                break;
+            case 'E':
+                document.EndDoc(handle);
+                break;
+            default:
+                break;
         }
     }
     return 0;
