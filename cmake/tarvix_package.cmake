@@ -9,10 +9,11 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Tarvix computes the volume, the weight of one part and the total weight of a quantity of\n"
     "parts for twenty shapes (bars, tubing, solids and rolled steel sections) in 81 materials or\n"
     "a typed density. An assembly tracker collects parts into a list with totals. tarvix-calc\n"
-    "runs the same calculator on the command line.")
+    "runs the same calculator on the command line. Licensed under the Apache License 2.0.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/packages)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tarvix developers")

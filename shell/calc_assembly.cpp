@@ -12,6 +12,7 @@
 #include "platform/atomic_file.h"
 #include "platform/headless_desktop.h"
 #include "shell/calc_cli.h"
+#include "shell/json_object.h"
 #include "shell/weigh_part.h"
 
 namespace tarvix {
@@ -54,8 +55,8 @@ std::string ParseOptions(const std::vector<std::string>& args, AssemblyOptions& 
     bool have_list = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--view") {
-            options.view = true;
+        if (arg == "--view" || arg == "--json") {
+            (arg == "--view" ? options.view : options.json) = true;
             continue;
         }
         if (arg == "-" || arg.rfind("-", 0) != 0) {
@@ -85,7 +86,7 @@ std::string ParseOptions(const std::vector<std::string>& args, AssemblyOptions& 
             (option == "--csv" ? options.csv : options.pdf) = value;
         } else {
             return "unknown option " + Echoed(option) +
-                   "; the options are --units, --decimals, --view, --csv, --pdf";
+                   "; the options are --units, --decimals, --view, --json, --csv, --pdf";
         }
     }
     return "";
@@ -138,9 +139,11 @@ std::string ReadList(const std::string& path, std::istream& in, std::string& tex
         if (!file) return "cannot read " + Echoed(path);
         source = &file;
     }
-    text.assign(kMaxListBytes + 1, '\0');
-    source->read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(source->gcount()));
+    // Read as it comes, so a short list costs no more than its own bytes.
+    text.clear();
+    char chunk[1 << 14];
+    while (text.size() <= kMaxListBytes && source->read(chunk, sizeof chunk).gcount() > 0)
+        text.append(chunk, static_cast<std::size_t>(source->gcount()));
     if (source->bad()) return "cannot read " + Echoed(path);
     if (text.size() > kMaxListBytes) return "the parts list is larger than a megabyte";
     return "";
@@ -177,6 +180,38 @@ std::string ParseSteps(const std::vector<LineWord>& words, std::size_t from,
     return "";
 }
 
+// The values behind the panel's fields for the item at `index`, in the panel's order.
+std::vector<double> PanelValues(const AssemblyRun& run, int index) {
+    if (index < 0 || index >= run.list.Count()) return std::vector<double>(7, 0.0);
+    const AssemblyItem& item = run.list.items[static_cast<std::size_t>(index)];
+    return {0.0,
+            static_cast<double>(item.quantity),
+            VolumeForDisplay(item.itemVolume, run.unit),
+            WeightForDisplay(item.itemWeight, run.unit),
+            WeightForDisplay(item.groupWeight, run.unit),
+            WeightForDisplay(run.list.totalWeight, run.unit),
+            VolumeForDisplay(run.list.totalVolume, run.unit)};
+}
+
+void PrintPanel(const AssemblyRun& run, bool json, std::ostream& out) {
+    if (!json) {
+        for (const auto& [name, value] : run.panel)
+            out << name << "=" << value << "\n";
+        return;
+    }
+    JsonObject object;
+    for (std::size_t i = 0; i < run.panel.size(); ++i) {
+        const auto& [name, shown] = run.panel[i];
+        // The material is a name, even one that reads as a number.
+        if (i == 0 && shown.find_first_not_of(' ') != std::string::npos) {
+            object.Text(name, shown);
+        } else {
+            object.Field(name, shown, run.panelValues[i]);
+        }
+    }
+    out << object.Line();
+}
+
 }  // namespace
 
 bool SplitPartsLine(const std::string& line, std::vector<LineWord>& words) {
@@ -211,6 +246,7 @@ bool BuildAssembly(const AssemblyOptions& options, const std::string& text, Asse
     HeadlessDesktop desktop;
     Application app(desktop, Settings{{"assemblytracker=on", "weightunits=" + options.units,
                                        "weightdecimals=" + options.decimals}});
+    app.Handler().KeepAccessibleNames(false);
     auto& window = static_cast<HeadlessWindow&>(app.MainWindow());
     Driver user(desktop, window);
     AssemblyTracker& tracker = app.Tracker();
@@ -278,6 +314,7 @@ bool BuildAssembly(const AssemblyOptions& options, const std::string& text, Asse
     };
     for (const auto& [name, id] : fields)
         run.panel.emplace_back(name, window.GetText(id));
+    run.panelValues = PanelValues(run, window.ListSelection(ids::kItemList));
 
     // The rows as the view window shows them; an empty assembly opens no window, so its rows
     // come from the same texts directly.
@@ -307,6 +344,7 @@ int RunAssembly(const std::vector<std::string>& args, std::istream& in, std::ost
         return Usage(err, problem);
     }
     if (!options.pdf.empty() && !pdf) return Usage(err, "this build writes no PDF files");
+    if (options.json && options.view) return Usage(err, "--json prints the panel, not --view");
     std::string text;
     if (std::string problem = ReadList(options.list, in, text); !problem.empty()) {
         return Usage(err, problem);
@@ -316,6 +354,11 @@ int RunAssembly(const std::vector<std::string>& args, std::istream& in, std::ost
     if (!WriteFiles(options, run, out, err, pdf)) return 1;
     // The export file on standard output stands alone.
     if (options.csv == "-") return 0;
+    // As VIEW answers an empty list.
+    if (options.view && run.list.Empty()) {
+        err << kNoItemsMessage << "\n";
+        return 1;
+    }
     if (options.view) {
         for (const auto& cells : run.view) {
             for (std::size_t c = 0; c < cells.size(); ++c)
@@ -323,8 +366,7 @@ int RunAssembly(const std::vector<std::string>& args, std::istream& in, std::ost
             out << "\n";
         }
     } else {
-        for (const auto& [name, value] : run.panel)
-            out << name << "=" << value << "\n";
+        PrintPanel(run, options.json, out);
     }
     return 0;
 }

@@ -27,6 +27,7 @@ struct AssemblyOptions {
     std::string list = "-";  // "-": standard input
     std::string csv;         // the export file as SAVE writes it; "-": standard output
     std::string pdf;         // the report as PRINT composes it
+    bool json = false;       // the panel as one JSON object
 };
 
 // The assembly as the user sees it once every part is in and the run's unit and decimals are
@@ -37,6 +38,7 @@ struct AssemblyRun {
     Unit unit = Unit::kInches;
     int decimals = 3;
     std::vector<std::pair<std::string, std::string>> panel;  // name, field text
+    std::vector<double> panelValues;  // behind each panel text, at full precision
     std::vector<std::array<std::string, 8>> view;            // headers first
 };
 

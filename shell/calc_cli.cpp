@@ -1,5 +1,6 @@
 #include "shell/calc_cli.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -11,6 +12,11 @@
 #include "core/number_format.h"
 #include "core/section_tables.h"
 #include "shell/calc_assembly.h"
+#include "shell/json_object.h"
+
+#ifndef TARVIX_VERSION
+#define TARVIX_VERSION "unknown"
+#endif
 
 namespace tarvix {
 namespace {
@@ -32,6 +38,10 @@ Usage:
       Computes a part exactly as the window does and prints what its fields show:
       volume=, weight=, total=, density=, quantity=, then input1= .. inputN= for the shape's
       inputs (known= in the known-value modes).
+      --json                                  prints one JSON object with the same keys
+                                              instead: the values at full precision as
+                                              numbers, null for a blank field, a refused
+                                              entry as the text typed
       SHAPE   a shape number 1 to 20 or its name in any letter case:
                 hexagon, octagon, rectangle, square, round, round tubed, round tubew,
                 square tube, rectangular tube, sphere, hollow sphere, pyramid, cone,
@@ -54,12 +64,14 @@ Usage:
       then goes to standard error as inputK: TEXT, quantity: TEXT, density: TEXT or known: TEXT;
       values for inputs that a refused one leaves closed are not typed); 1 for a usage error.
 
-  tarvix-calc assembly [--units U] [--decimals N] [--view] [--csv FILE] [--pdf FILE] [LIST]
+  tarvix-calc assembly [--units U] [--decimals N] [--view|--json] [--csv FILE] [--pdf FILE] [LIST]
       Collects parts into an assembly as ITEM+ does and prints the tracker panel for the last
       part: material=, quantity=, item_volume=, item_weight=, group_weight=, assembly_weight=,
       assembly_volume=. With --view it prints the Assembly Info window instead: the eight
       column headers, then every row, each line the eight cells (leading blanks kept) joined
-      by a tab.
+      by a tab; on an empty list, "No Items In Assembly" on standard error (exit 1). With
+      --json it prints the panel as one JSON object: the values at full precision as numbers,
+      null for a blank field.
       LIST    a parts list file; standard input when absent or -. One part per line, written as
               the arguments of weigh (SHAPE, options, commits; words with blanks in double
               quotes), optionally followed by steps "| OP" that press a button for the part
@@ -80,13 +92,18 @@ Usage:
   tarvix-calc materials
       Lists the material catalogue: family, index, name, density in lb/in3 (tab-separated).
 
-  tarvix-calc sections pipe|angle|channel|i-beam
+  tarvix-calc sections pipe|angle|channel|i-beam [--json]
       Lists a section table (tab-separated): index, then for pipes schedule, size, outside
       diameter and wall; for the others designation, weight per foot (lb/ft) and the three
-      dimensions in inches.
+      dimensions in inches. With --json, one object: {"table": ..., "rows": [...]}, each row
+      with the keys index, schedule, size, outside_diameter, wall (pipes) or index,
+      designation, weight_per_foot, dimension1, dimension2, dimension3.
 
-  tarvix-calc --help
-      Shows this text.
+  tarvix-calc --help, tarvix-calc COMMAND --help
+      Shows this text, or the part of it for one command.
+
+  tarvix-calc --version
+      Prints the version.
 
 Examples:
   tarvix-calc weigh round 1 12          prints volume=9.425, weight=.919, total=.919, ...
@@ -111,6 +128,20 @@ std::string Trim(std::string_view text) {
 int Usage(std::ostream& err, const std::string& message) {
     err << "tarvix-calc: " << message << "\nRun 'tarvix-calc --help' for usage.\n";
     return 1;
+}
+
+// The block of the help text that describes one command, from its usage line to the next one.
+std::string_view CommandHelp(std::string_view command) {
+    const std::string_view help = kHelp;
+    const std::string head = "\n  tarvix-calc " + std::string(command);
+    std::size_t start = help.find(head);
+    while (start != std::string_view::npos && help.substr(start + head.size(), 1) != " " &&
+           help.substr(start + head.size(), 1) != "\n") {
+        start = help.find(head, start + 1);
+    }
+    if (command.empty() || command[0] == '-' || start == std::string_view::npos) return {};
+    const std::size_t end = help.find("\n\n  tarvix-calc ", start + 1);
+    return help.substr(start + 1, end - start);
 }
 
 int Eval(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -166,7 +197,10 @@ int Materials(std::ostream& out) {
     return 0;
 }
 
-int Sections(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int Sections(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+    const auto json_flag = std::find(args.begin(), args.end(), "--json");
+    const bool json = json_flag != args.end();
+    if (json) args.erase(json_flag);
     const std::string which = args.size() == 2 ? Lower(args[1]) : "";
     SectionTable table;
     if (which == "pipe") {
@@ -180,21 +214,40 @@ int Sections(const std::vector<std::string>& args, std::ostream& out, std::ostre
     } else {
         return Usage(err, "sections needs one of: pipe, angle, channel, i-beam");
     }
+    std::string rows = "[";  // with --json, the rows as an array of objects
     int index = 0;
     for (const SectionRow& row : SectionRows(table)) {
-        out << index++ << '\t';
+        JsonObject object;
+        object.Number("index", index);
+        if (!json) out << index << '\t';
+        ++index;
         if (table == SectionTable::kPipe) {
             // The designation holds the schedule in its first eight characters, the size last.
             const std::string_view d = row.designation;
-            out << Trim(d.substr(0, 8)) << '\t' << Trim(d.substr(d.size() - 8)) << '\t'
-                << ShortestDecimal(row.numbers[0]) << '\t' << ShortestDecimal(row.numbers[1]);
+            const std::string schedule = Trim(d.substr(0, 8)), size = Trim(d.substr(d.size() - 8));
+            object.Text("schedule", schedule).Text("size", size);
+            object.Number("outside_diameter", row.numbers[0]).Number("wall", row.numbers[1]);
+            if (!json) {
+                out << schedule << '\t' << size << '\t' << ShortestDecimal(row.numbers[0])
+                    << '\t' << ShortestDecimal(row.numbers[1]);
+            }
         } else {
-            out << row.designation;
-            for (double n : row.numbers)
-                out << '\t' << ShortestDecimal(n);
+            object.Text("designation", row.designation).Number("weight_per_foot", row.numbers[0]);
+            for (int k = 1; k <= 3; ++k)
+                object.Number("dimension" + std::to_string(k), row.numbers[k]);
+            if (!json) {
+                out << row.designation;
+                for (double n : row.numbers)
+                    out << '\t' << ShortestDecimal(n);
+            }
         }
-        out << '\n';
+        if (json) {
+            rows += (index > 1 ? "," : "") + object.Json();
+        } else {
+            out << '\n';
+        }
     }
+    if (json) out << JsonObject().Text("table", which).Raw("rows", rows + "]").Line();
     return 0;
 }
 
@@ -232,6 +285,17 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         if (args.size() > 1) return Usage(err, command + " takes no arguments");
         out << kHelp;
         return 0;
+    }
+    if (command == "--version") {
+        if (args.size() > 1) return Usage(err, command + " takes no arguments");
+        out << "tarvix-calc " << TARVIX_VERSION << "\n";
+        return 0;
+    }
+    if (args.size() == 2 && (args[1] == "--help" || args[1] == "-h")) {
+        if (const std::string_view help = CommandHelp(command); !help.empty()) {
+            out << "Usage:\n" << help;
+            return 0;
+        }
     }
     if (command == "eval") return Eval(args, out, err);
     if (command == "format") return Format(args, out, err);

@@ -2,17 +2,18 @@
 #include <string>
 #include <vector>
 
+#include "platform/companion_pdf_document.h"
+#include "platform/program_directory.h"
 #include "shell/calc_cli.h"
-#ifdef TARVIX_PDF_OUTPUT
-#include "platform/qt/offscreen_pdf_document.h"
-#endif
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
+    // PDF files are laid out by a companion program with the toolkit's printing, so that every
+    // other command starts without loading it.
     tarvix::PdfDocumentFactory pdf;
-#ifdef TARVIX_PDF_OUTPUT
-    // The toolkit is started only when a PDF file is asked for.
-    pdf = [] { return tarvix::OpenOffscreenPdfDocument(); };
-#endif
+    if (std::string writer = tarvix::PdfWriterPath(tarvix::RunningProgramDirectory());
+        !writer.empty()) {
+        pdf = [writer] { return tarvix::OpenCompanionPdfDocument(writer); };
+    }
     return tarvix::RunCalc(args, std::cout, std::cerr, pdf);
 }

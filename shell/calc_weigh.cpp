@@ -8,6 +8,8 @@
 #include "platform/headless_desktop.h"
 #include "shell/application.h"
 #include "shell/calc_cli.h"
+#include "shell/json_object.h"
+#include "shell/weigh_fields.h"
 #include "shell/weigh_part.h"
 
 namespace tarvix {
@@ -267,8 +269,19 @@ std::string TypePart(Application& app, HeadlessDesktop& desktop, const WeighRequ
 }
 
 int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    // --json changes only how the answer is printed, so it is taken out before the part's own
+    // options are read.
+    std::vector<std::string> part_args;
+    bool json = false;
+    for (const std::string& arg : args) {
+        if (arg == "--json") {
+            json = true;
+        } else {
+            part_args.push_back(arg);
+        }
+    }
     WeighRequest request;
-    if (const std::string problem = ParseWeighRequest(args, request); !problem.empty()) {
+    if (const std::string problem = ParseWeighRequest(part_args, request); !problem.empty()) {
         return Usage(err, problem);
     }
 
@@ -276,6 +289,7 @@ int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const Settings settings{{"assemblytracker=on", "weightunits=" + request.units,
                              "weightdecimals=" + request.decimals}};
     Application app(desktop, settings);
+    app.Handler().KeepAccessibleNames(false);
     auto& window = static_cast<HeadlessWindow&>(app.MainWindow());
     std::vector<std::string> refusals;
     const std::string problem = TypePart(app, desktop, request, refusals);
@@ -283,21 +297,15 @@ int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostre
         err << refusal << "\n";
     if (!problem.empty()) return Usage(err, problem);
 
-    const bool known_mode = request.modeOption != 0;
-    const int input_count = known_mode ? 0 : Shape(request.shape).inputCount;
-    const int density_field =
-        app.Calc().Material().family == Family::kUser ? ids::kDensityEntry : ids::kDensityDisplay;
-    out << "volume=" << window.GetText(ids::kVolume) << "\n"
-        << "weight=" << window.GetText(ids::kWeight) << "\n"
-        << "total=" << window.GetText(ids::kTotal) << "\n"
-        << "density=" << window.GetText(density_field) << "\n"
-        << "quantity=" << window.GetText(ids::kQuantity) << "\n";
-    if (known_mode) {
-        out << "known=" << window.GetText(ids::kKnownValue) << "\n";
+    const std::vector<WeighField> fields = WeighFields(app, request.modeOption != 0 ? 0 : request.shape);
+    if (json) {
+        JsonObject object;
+        for (const WeighField& field : fields)
+            object.Field(field.key, field.shown, field.value);
+        out << object.Line();
     } else {
-        for (int k = 1; k <= input_count; ++k) {
-            out << "input" << k << "=" << window.GetText(ids::kInput[k - 1]) << "\n";
-        }
+        for (const WeighField& field : fields)
+            out << field.key << "=" << field.shown << "\n";
     }
     const bool blank = window.GetText(ids::kVolume) == " ";
     if (blank && refusals.empty()) {

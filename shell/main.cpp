@@ -1,10 +1,18 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
 #include "platform/qt/qt_application.h"
 #include "platform/qt/qt_desktop.h"
 #include "shell/application.h"
 #include "shell/settings.h"
 #include "shell/settings_location.h"
+#include "shell/window_options.h"
 
 int main(int argc, char** argv) {
+    // --help and --version answer without a display.
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (const auto status = tarvix::AnswerWithoutWindow(args, std::cout)) return *status;
     // The toolkit keeps a reference to argc for as long as it runs.
     static int arg_count = argc;
     auto toolkit = tarvix::QtApplication::Open(arg_count, argv);

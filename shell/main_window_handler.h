@@ -30,7 +30,12 @@ class MainWindowHandler : public EventSink {
     // The committable field that most recently gained the focus, 0 until one did.
     int LastFocused() const { return last_focused_; }
     // Brings the controls' accessible names in step with the captions the window shows.
-    void RefreshAccessibleNames() { names_.Refresh(window_); }
+    void RefreshAccessibleNames() {
+        if (names_on_) names_.Refresh(window_);
+    }
+    // Off where no screen reader can be (the command line): the names cost time after every
+    // event.
+    void KeepAccessibleNames(bool on) { names_on_ = on; }
 
   private:
     void OnControl(int id, Notification code);
@@ -50,6 +55,7 @@ class MainWindowHandler : public EventSink {
     int last_focused_ = 0;
     bool running_ = true;
     AccessibleNames names_;
+    bool names_on_ = true;
 };
 
 }  // namespace tarvix

@@ -31,6 +31,19 @@ Settings Defaults() {
     return s;
 }
 
+// A line as an editor may leave it: blanks and tabs around the key, the '=' and the value do not
+// count.
+std::string WithoutBlanks(std::string_view line) {
+    auto trim = [](std::string_view text) {
+        const std::size_t a = text.find_first_not_of(" \t");
+        if (a == std::string_view::npos) return std::string_view();
+        return text.substr(a, text.find_last_not_of(" \t") - a + 1);
+    };
+    const std::size_t eq = line.find('=');
+    if (eq == std::string_view::npos) return std::string(trim(line));
+    return std::string(trim(line.substr(0, eq))) + "=" + std::string(trim(line.substr(eq + 1)));
+}
+
 }  // namespace
 
 Settings ParseSettings(std::string_view bytes) {
@@ -38,15 +51,16 @@ Settings ParseSettings(std::string_view bytes) {
     std::size_t line = 0;
     std::size_t pos = 0;
     while (pos < bytes.size() && line < s.lines.size()) {
-        const std::size_t cr = bytes.find('\r', pos);
-        const std::size_t end = cr == std::string_view::npos ? bytes.size() : cr;
-        const std::string_view text = bytes.substr(pos, end - pos);
-        if (!text.empty()) s.lines[line] = std::string(text);
+        const std::size_t eol = bytes.find_first_of("\r\n", pos);
+        const std::size_t end = eol == std::string_view::npos ? bytes.size() : eol;
+        const std::string text = WithoutBlanks(bytes.substr(pos, end - pos));
+        if (!text.empty()) s.lines[line] = text;
         ++line;
         pos = end;
         if (pos < bytes.size()) {
-            ++pos;  // the CR
-            if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
+            // CR LF is one line end, as are a CR or an LF alone.
+            if (bytes[pos] == '\r' && pos + 1 < bytes.size() && bytes[pos + 1] == '\n') ++pos;
+            ++pos;
         }
     }
     return s;

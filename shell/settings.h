@@ -14,8 +14,9 @@ struct Settings {
 
 inline constexpr std::string_view kSettingsFileName = "weights.ini";
 
-// The lines as the file holds them: a line ends at CR (CR LF counts as one end); a bare LF is
-// part of the line. Empty lines leave their slot empty; lines after the third are ignored.
+// The lines as the file holds them: a line ends at CR LF, CR or LF, so a file from any editor
+// reads; blanks around the key, the '=' and the value are dropped. Empty lines leave their slot
+// empty; lines after the third are ignored.
 Settings ParseSettings(std::string_view bytes);
 
 // Every slot that is not one of its recognised texts takes that line's default.

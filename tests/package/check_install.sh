@@ -46,8 +46,14 @@ esac
 
 expected="bin/tarvix
 bin/tarvix-calc
+libexec/tarvix/tarvix-pdf
 share/applications/$app.desktop
+share/bash-completion/completions/tarvix-calc
+share/doc/tarvix/changelog.gz
+share/doc/tarvix/copyright
 share/icons/hicolor/scalable/apps/$app.svg
+share/man/man1/tarvix-calc.1.gz
+share/man/man1/tarvix.1.gz
 share/metainfo/$app.metainfo.xml
 share/tarvix/Tarvix30.html"
 actual=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
@@ -57,8 +63,8 @@ $expected
 --- installed
 $actual"
 
-for program in tarvix tarvix-calc; do
-    [ -x "$prefix/bin/$program" ] || fail "$program is not executable"
+for program in bin/tarvix bin/tarvix-calc libexec/tarvix/tarvix-pdf; do
+    [ -x "$prefix/$program" ] || fail "$program is not executable"
 done
 desktop-file-validate "$prefix/share/applications/$app.desktop" || fail "desktop entry"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$app.metainfo.xml" >/dev/null ||
@@ -70,6 +76,35 @@ grep -q "<launchable type=\"desktop-id\">$app.desktop</launchable>" \
 # The installed calculator answers as the window does; a 1 x 12 inch aluminum round bar.
 answer=$("$prefix/bin/tarvix-calc" weigh round 1 12 | head -3 | tr '\n' ' ')
 [ "$answer" = "volume=9.425 weight=.919 total=.919 " ] || fail "tarvix-calc weigh: $answer"
+
+# The calculator loads no toolkit; --pdf finds its companion in libexec and needs no display.
+! ldd "$prefix/bin/tarvix-calc" | grep -qi qt || fail "tarvix-calc links Qt"
+echo 'round 1 12' | env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/tarvix-calc" assembly \
+    --pdf "$work/report.pdf" >/dev/null || fail "tarvix-calc assembly --pdf"
+pdftotext "$work/report.pdf" - 2>/dev/null | grep -q "TOTAL WEIGHT - POUNDS" || fail "report PDF"
+for program in tarvix tarvix-calc; do
+    version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/$program" --version) || true
+    [ "$version" = "$program 3.0.0" ] || fail "$program --version: $version"
+    gzip -cd "$prefix/share/man/man1/$program.1.gz" | grep -q "^\.TH ${program^^} 1" ||
+        fail "$program.1 manual page"
+done
+
+# The licence is named in the Debian copyright file, machine-readable, with every source.
+copyright="$prefix/share/doc/tarvix/copyright"
+head -1 "$copyright" | grep -q "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ||
+    fail "copyright format"
+for licence in Apache-2.0 MIT; do
+    grep -q "^License: $licence$" "$copyright" || fail "copyright lacks License: $licence"
+done
+grep -q "<project_license>Apache-2.0</project_license>" "$prefix/share/metainfo/$app.metainfo.xml" ||
+    fail "metainfo licence"
+gzip -t "$prefix/share/doc/tarvix/changelog.gz" || fail "changelog"
+
+# The completion asks the calculator for its shapes.
+completions=$(PATH="$prefix/bin:$PATH" bash -c 'source "$1"
+    COMP_WORDS=(tarvix-calc weigh "round t"); COMP_CWORD=2; _tarvix_calc
+    printf "%s " "${COMPREPLY[@]}"' _ "$prefix/share/bash-completion/completions/tarvix-calc")
+[ "$completions" = 'round\ tubed round\ tubew ' ] || fail "bash completion: $completions"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "$mode tree checked: $prefix"

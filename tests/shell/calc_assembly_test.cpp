@@ -86,6 +86,34 @@ TEST(CalcAssembly, ViewPrintsTheWindowCells) {
     EXPECT_EQ(r.out, expected);
 }
 
+// The panel as one JSON object: full-precision numbers, null for blank fields; an empty list
+// has no view to show.
+TEST(CalcAssembly, JsonPanelAndEmptyView) {
+    // clang-format off
+    struct Case { std::vector<std::string> args; std::string list, out, err; int status; };
+    const Case cases[] = {
+        {{"--json"}, "round --quantity 2 1 12 | cavity\n",
+         "{\"material\":\"ALUMINUM\",\"quantity\":2,\"item_volume\":-9.42477796076938,"
+         "\"item_weight\":-0.9189158511750145,\"group_weight\":-1.837831702350029,"
+         "\"assembly_weight\":-1.837831702350029,\"assembly_volume\":-18.84955592153876}\n", "", 0},
+        {{"--json", "--units", "meters"}, "round 1 12 | zero\n",
+         "{\"material\":\"ALUMINUM\",\"quantity\":1,\"item_volume\":0,\"item_weight\":0,"
+         "\"group_weight\":0,\"assembly_weight\":0,\"assembly_volume\":0}\n", "", 0},
+        {{"--json"}, "", "{\"material\":null,\"quantity\":null,\"item_volume\":null,"
+         "\"item_weight\":null,\"group_weight\":null,\"assembly_weight\":null,"
+         "\"assembly_volume\":null}\n", "", 0},
+        {{"--view"}, "# nothing yet\n", "", "No Items In Assembly\n", 1},
+        {{"--view", "--json"}, "round 1 12\n", "", "tarvix-calc assembly: --json prints the panel", 1},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        const Result r = RunList(c.args, c.list);
+        EXPECT_EQ(r.status, c.status) << c.list;
+        EXPECT_EQ(r.out, c.out) << c.list;
+        EXPECT_EQ(r.err.substr(0, c.err.size()), c.err) << c.list;
+    }
+}
+
 TEST(CalcAssembly, BadListsPrintNothing) {
     // clang-format off
     struct Case { std::string list, err; };

@@ -137,6 +137,54 @@ TEST(CalcCli, WeighArguments) {
         Check(c, true);
 }
 
+// --json: the same keys, the values behind the fields at full precision, null for a blank
+// field and the typed text of a refused one; the exit status is weigh's own.
+TEST(CalcCli, WeighJson) {
+    // clang-format off
+    const Case cases[] = {
+        {{"weigh", "round", "1", "12", "--json"},
+         "{\"volume\":9.42477796076938,\"weight\":0.9189158511750145,"
+         "\"total\":0.9189158511750145,\"density\":0.0975,\"quantity\":1,\"input1\":1,"
+         "\"input2\":12}\n", "", 0},
+        {{"weigh", "--json", "round", "1/3"},
+         "{\"volume\":null,\"weight\":null,\"total\":null,\"density\":0.0975,\"quantity\":1,"
+         "\"input1\":0.3333333333333333,\"input2\":null}\n", "input 2 (length) is missing", 2},
+        {{"weigh", "round", "--quantity", "(2", "1", "1/0", "--json"},
+         "{\"volume\":null,\"weight\":null,\"total\":null,\"density\":0.0975,"
+         "\"quantity\":\"(2\",\"input1\":1,\"input2\":\"1/0\"}\n", "input2: Division by zero", 2},
+        // Thousands are not grouped; the section row shows in inputs 1 to 3.
+        {{"weigh", "pipe", "--json", "--row", "40", "--quantity", "7", "120"},
+         "{\"volume\":171.50796242777847,\"weight\":16.7220263367084,"
+         "\"total\":117.0541843569588,\"density\":0.0975,\"quantity\":7,\"input1\":1.9,"
+         "\"input2\":1.3379999999999999,\"input3\":0.281,\"input4\":120}\n", "", 0},
+        {{"weigh", "weight", "--units", "meters", "--json", "10"},
+         "{\"volume\":3705.3252609641017,\"weight\":10,\"total\":10,\"density\":2.69879025,"
+         "\"quantity\":1,\"known\":10}\n", "", 0},
+    };
+    // clang-format on
+    for (const Case& c : cases)
+        Check(c);
+}
+
+TEST(CalcCli, VersionAndCommandHelp) {
+    // clang-format off
+    const Case cases[] = {
+        {{"--version"}, "tarvix-calc 3.0.0\n", "", 0},
+        {{"--version", "x"}, "", "no arguments", 1},
+        {{"materials", "--help"}, "Usage:\n  tarvix-calc materials\n      Lists the material "
+         "catalogue: family, index, name, density in lb/in3 (tab-separated).\n", "", 0},
+        {{"nonsense", "--help"}, "", "unknown command", 1},
+    };
+    // clang-format on
+    for (const Case& c : cases)
+        Check(c);
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCalc({"assembly", "--help"}, out, err), 0);
+    EXPECT_EQ(out.str().rfind("Usage:\n  tarvix-calc assembly [", 0), 0u) << out.str();
+    EXPECT_NE(out.str().find("qty-"), std::string::npos);
+    EXPECT_EQ(out.str().find("tarvix-calc materials"), std::string::npos);
+}
+
 // An argument echoed in a message is cut to 60 characters, however long it was.
 TEST(CalcCli, LongArgumentsAreEchoedShort) {
     const std::string long_text(100000, 'x');
@@ -184,6 +232,12 @@ TEST(CalcCli, MaterialsAndSections) {
         EXPECT_EQ(lines[l.index], l.line);
     }
     Check({{"sections", "beam"}, "", "pipe", 1});
+    std::ostringstream out, err;
+    ASSERT_EQ(RunCalc({"sections", "--json", "angle"}, out, err), 0);
+    EXPECT_EQ(out.str().rfind("{\"table\":\"angle\",\"rows\":[{\"index\":0,", 0), 0u);
+    EXPECT_NE(out.str().find("{\"index\":133,\"designation\":\"9 x 4 x 1/2\",\"weight_per_foot\":"
+                             "21.3,\"dimension1\":9,\"dimension2\":4,\"dimension3\":0.5}]}\n"),
+              std::string::npos);
 }
 
 }  // namespace

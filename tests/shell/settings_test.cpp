@@ -29,7 +29,11 @@ TEST(SettingsTest, LineRules) {
         {"a\r\nb\r\nc\r\n", {"a", "b", "c"}},
         {"a\rb\rc", {"a", "b", "c"}},                // a lone CR ends the line
         {"a\r\r\nc", {"a", "", "c"}},                // CR then CR LF: an empty second line
-        {"a\nb\r\nc", {"a\nb", "c", ""}},            // a bare LF stays in the line
+        {"a\nb\nc\n", {"a", "b", "c"}},             // LF line ends, as Linux editors write
+        {"a\nb\r\nc", {"a", "b", "c"}},              // mixed line ends
+        {"a\n\nc", {"a", "", "c"}},
+        {" k = v \t\n\tk=v\n", {"k=v", "k=v", ""}},  // blanks around key and value dropped
+        {"  \nb", {"", "b", ""}},                    // a line of blanks is an empty line
         {"\r\nb\r\nc\r\n", {"", "b", "c"}},          // an empty line keeps its slot empty
         {"a\r\nb\r\nc\r\nd\r\ne", {"a", "b", "c"}},  // lines after the third are ignored
         {"a\r\nb", {"a", "b", ""}},

@@ -1,0 +1,113 @@
+#include "platform/companion_pdf_document.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+
+#include "platform/print_script.h"
+
+#ifndef TARVIX_LIBEXEC_FROM_BIN
+#define TARVIX_LIBEXEC_FROM_BIN "../libexec/tarvix/"
+#endif
+
+extern char** environ;
+
+namespace tarvix {
+namespace {
+
+bool IsExecutableFile(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error) && access(path.c_str(), X_OK) == 0;
+}
+
+// Writes all of `bytes` to `fd`; false when the reader went away.
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// Runs `program FILE` with `script` on its standard input; true when it says FILE was written.
+bool RunWriter(const std::string& program, const std::string& path, std::string_view script) {
+    int pipe_fds[2];
+    if (pipe2(pipe_fds, O_CLOEXEC) != 0) return false;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipe_fds[0], STDIN_FILENO);
+    // Whatever the writer says goes to standard error: standard output may carry the CSV file.
+    posix_spawn_file_actions_adddup2(&actions, STDERR_FILENO, STDOUT_FILENO);
+    const char* argv[] = {program.c_str(), path.c_str(), nullptr};
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr,
+                                    const_cast<char* const*>(argv), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipe_fds[0]);
+    if (spawned != 0) {
+        close(pipe_fds[1]);
+        return false;
+    }
+    // A writer that stops reading early must not end this program with SIGPIPE.
+    struct sigaction ignore = {};
+    struct sigaction previous = {};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGPIPE, &ignore, &previous);
+    const bool sent = WriteAll(pipe_fds[1], script);
+    close(pipe_fds[1]);
+    sigaction(SIGPIPE, &previous, nullptr);
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0) {
+        if (errno != EINTR) return false;
+    }
+    return sent && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+class CompanionPdfDocument final : public PdfDocument {
+  public:
+    explicit CompanionPdfDocument(std::string program) : program_(std::move(program)) {}
+
+    int StartDoc(std::string_view title) override { return script_.StartDoc(title); }
+    void Font(int handle, FontStyle style, float points, Rgb colour,
+              std::string_view face) override {
+        script_.Font(handle, style, points, colour, face);
+    }
+    void Text(int handle, float x, float y, TextAlignment alignment,
+              std::string_view text) override {
+        script_.Text(handle, x, y, alignment, text);
+    }
+    void NewPage(int handle) override { script_.NewPage(handle); }
+    void EndDoc(int handle) override { script_.EndDoc(handle); }
+    bool WritePdf(const std::string& path) override {
+        return !script_.Script().empty() && RunWriter(program_, path, script_.Script());
+    }
+
+  private:
+    std::string program_;
+    PrintScriptRecorder script_;
+};
+
+}  // namespace
+
+std::string PdfWriterPath(const std::string& program_directory) {
+    const std::filesystem::path directory(program_directory);
+    const std::filesystem::path beside = directory / kPdfWriterName;
+    if (IsExecutableFile(beside)) return beside.string();
+    const std::filesystem::path installed =
+        (directory / TARVIX_LIBEXEC_FROM_BIN / kPdfWriterName).lexically_normal();
+    if (IsExecutableFile(installed)) return installed.string();
+    return "";
+}
+
+std::unique_ptr<PdfDocument> OpenCompanionPdfDocument(const std::string& program) {
+    return std::make_unique<CompanionPdfDocument>(program);
+}
+
+}  // namespace tarvix
