@@ -79,8 +79,6 @@ TEST_F(QtMainWindowTest, AClickAfterTypingStillActs) {
     const std::tuple<int, int, std::string> cases[] = {
         {kSphere, kLowerCaption[0], "DIAMETER"},
         {kMillimeters, kInput[0], "25.400"},
-        {kDecimals1, kInput[0], "1.0"},
-        {kFamilyPlastic, kMaterialList, "LEXAN"},
         {kKnownWeightMode, kKnownCaption, "WEIGHT (LB)"},
         {kTrackerCheck, kInput[0], "1.000"},
         {kClose, kInput[0], "1.000"},
