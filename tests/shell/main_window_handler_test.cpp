@@ -132,7 +132,6 @@ TEST_F(MainWindowTest, WindowControlsAndCloseRequest) {
     const HeadlessDesktop::Message& message = desktop_->Messages()[0];
     EXPECT_NE(message.text.find("/opt/tarvix/bin/Tarvix30.html"), std::string::npos);
     EXPECT_EQ(message.title, "Info");
-    EXPECT_EQ(message.buttons, MessageButtons::kOk);
     EXPECT_EQ(message.icon, MessageIcon::kExclamation);
     Send(ids::kHide);
     EXPECT_EQ(Win().Shown(), ShowCommand::kMinimised);
