@@ -28,6 +28,7 @@ TEST(ViewRowsTest, ShapeTextForEveryItemName) {
         {"SPHERE", "SPHERE   OD  1.500"},
         {"HOLLOW SPHERE", "HOLLOW SPHERE   OD  1.500   ID .250"},
         {"HEXAGON", "HEXAGON   WIDTH 1.500   LENGTH .250"},
+        {"OCTAGON", "OCTAGON   WIDTH 1.500   LENGTH .250"},
         {"CONE", "CONE   OD  1.500   LENGTH .250"},
         {"CONE FRUSTUM", "CONE FRUSTUM   OD 1.500   OD .250   LENGTH 12.000"},
         {"PYRAMID", "PYRAMID   THICK 1.500   WIDTH .250   LENGTH 12.000"},
@@ -42,6 +43,8 @@ TEST(ViewRowsTest, ShapeTextForEveryItemName) {
          "RECTANGULAR TUBE   THICK 1.500   WIDTH .250   WALL 12.000   EXT FIL .125   INT FIL "
          ".750   LENGTH 24.000"},
         {"PIPE", "PIPE   Sch 40    1/8\"    LENGTH .125"},
+        {"CHANNEL", "CHANNEL   Sch 40    1/8\"    LENGTH .125"},
+        {"ANGLE", "ANGLE   Sch 40    1/8\"    LENGTH .125"},
         {"I-BEAM", "I-BEAM   Sch 40    1/8\"    LENGTH .125"},
     };
     for (const auto& [name, text] : cases)

@@ -96,6 +96,7 @@ TEST(CalcAssembly, BadListsPrintNothing) {
         {"round 1 12 |\n", "line 1: a step is missing after '|'\n"},
         {"round 1 12 | zero solid\n", "line 1: one step after each '|', not 'zero solid'\n"},
         {"round 1 12\n\n# x\nround 1 1/0\nround 1 2\n", "line 4: input2: Division by zero\n"},
+        {"round 1\n", "line 1: the part is not fully defined\n"},
         {"weight 2\n", "line 1: a part given by its volume or weight cannot be added\n"},
         {"blob 1\n", "line 1: unknown shape 'blob'"},
         {"round 1 2 3\n", "line 1: there is no input 3"},

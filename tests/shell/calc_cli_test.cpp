@@ -53,7 +53,8 @@ TEST(CalcCli, EvalAndFormat) {
         {{"format", "1.5e3", "6", "--group"}, "1,500.000000\n", "", 0},
         {{"format", "1234.5", "1"}, "1234.5\n", "", 0},
         {{"format", "1", "7"}, "", "", 1}, {{"format", "1", "0"}, "", "", 1},
-        {{"format", "abc", "3"}, "", "", 1}, {{"format", "1e400", "3"}, "", "", 1},
+        {{"format", "1", "x"}, "", "", 1}, {{"format", "abc", "3"}, "", "", 1},
+        {{"format", "1e400", "3"}, "", "", 1}, {{"format", "1"}, "", "", 1},
     };
     // clang-format on
     for (const Case& c : cases)
@@ -103,6 +104,7 @@ TEST(CalcCli, WeighArguments) {
          "9.425;.919;.919;.09750;1;1.000;12.000", "density: Syntax error", 2},
         {{"weigh", "round", "--quantity", "(2", "1", "12"},
          "9.425;.919;.919;.09750;(2;1.000;12.000", "quantity: Unbalanced parentheses", 2},
+        {{"weigh", "volume", "2+"}, " ; ; ;.09750;1;2+", "known: Syntax error", 2},
         // Usage errors.
         {{"weigh", "round", "2:12"}, "", "not open", 1},  // input 2 waits for input 1
         {{"weigh", "pipe", "1:2"}, "", "not open", 1},    // the row's dimensions are read-only
@@ -113,6 +115,7 @@ TEST(CalcCli, WeighArguments) {
         {{"weigh", "round", "--material", "steel", "--density", "1"}, "", "not both", 1},
         {{"weigh", "round", "--units", "yards", "1"}, "", "millimeters", 1},
         {{"weigh", "round", "--decimals", "4", "1"}, "", "decimals", 1},
+        {{"weigh", "round", "--colour", "red", "1"}, "", "--material", 1},
         {{"weigh", "round", "--row", "0", "1"}, "", "i-beam only", 1},
         {{"weigh", "angle", "--row", "134", "12"}, "", "0 to 133", 1},
         {{"frobnicate"}, "", "weigh", 1},
@@ -132,7 +135,9 @@ TEST(CalcCli, LongArgumentsAreEchoedShort) {
         {long_text},
         {"format", long_text, "3"},
         {"weigh", long_text},
+        {"weigh", "round", "--units", long_text},
         {"weigh", "round", "--material", long_text},
+        {"weigh", "round", "--" + long_text, "1"},
         {"weigh", "round", "1", "12", long_text},
     };
     for (const auto& args : commands) {
