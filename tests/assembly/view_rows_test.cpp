@@ -67,29 +67,20 @@ TEST(ViewRowsTest, IndentsOnBothSidesOfEveryBound) {
     // clang-format off
     struct Case { IndentKind kind; double value; Unit unit; int decimals, indent; };
     const Case cases[] = {
-        {kItemWeight, 0.5, in, 3, 18}, {kItemWeight, -0.5, in, 3, 16}, {kItemWeight, -2.5, in, 3, 15},
-        {kItemWeight, 0.5, in, 1, 22}, {kItemWeight, -0.5, in, 1, 20}, {kItemWeight, -2.5, in, 1, 19},
-        {kItemWeight, 0.5, in, 2, 20}, {kItemVolume, 0, in, 3, 18},
-        {kItemWeight, 0.999999999999, in, 3, 18}, {kItemWeight, 1, in, 3, 16},
-        {kItemWeight, -0.999999999999, in, 3, 16}, {kItemWeight, -1, in, 3, 15},
-        {kItemVolume, 9.99, in, 3, 16}, {kItemVolume, 10, in, 3, 14},
-        {kItemVolume, 999.9, in, 3, 12}, {kItemVolume, 1000, in, 3, 9},
+        {kItemWeight, 0.5, in, 3, 18}, {kItemWeight, -0.5, in, 3, 16}, {kItemWeight, -2.5, in, 1, 19},
+        {kItemWeight, 0.5, in, 2, 20}, {kItemWeight, 0.999999999999, in, 3, 18},
+        {kItemWeight, 1, in, 3, 16}, {kItemWeight, -0.999999999999, in, 3, 16},
+        {kItemWeight, -1, in, 3, 15}, {kItemVolume, 9.99, in, 3, 16}, {kItemVolume, 10, in, 3, 14},
         {kItemVolume, 9999999, in, 3, 2}, {kItemVolume, 1e7, in, 3, 0},
         {kItemVolume, -1e7, in, 3, 0},  // no fewer than none
         {kGroupWeight, 99999999, in, 3, 3}, {kGroupWeight, 1e8, in, 3, 1},
-        {kGroupWeight, -1e8, in, 3, 0}, {kGroupWeight, 1e8, in, 1, 5},
-        {kGroupWeight, 0.25, in, 3, 21}, {kGroupVolume, 0.25, in, 3, 22},
-        {kGroupVolume, 999999999, in, 3, 2}, {kGroupVolume, 1e9, in, 3, 0},
-        {kGroupVolume, 12345, in, 3, 11},
+        {kGroupWeight, 0.25, in, 3, 21}, {kGroupVolume, 999999999, in, 3, 2},
+        {kGroupVolume, 1e9, in, 3, 0}, {kGroupVolume, 0.25, in, 3, 22},
         // Metric bounds are the shown kilograms and cubic centimeters.
         {kItemWeight, 0.9999 * kg, mm, 3, 15}, {kItemWeight, kg, mm, 3, 13},
-        {kItemWeight, 999999 * kg, mm, 3, 2}, {kItemWeight, 1e6 * kg, mm, 3, 0},
-        {kItemWeight, -0.999999999999 * kg, mm, 3, 13}, {kItemWeight, -kg, mm, 3, 12},
-        {kItemVolume, 0.9999 * cc, mm, 3, 20}, {kItemVolume, cc, mm, 3, 18},
-        {kItemVolume, -0.5 * cc, mm, 3, 18}, {kItemVolume, 1e8 / 16.387064, mm, 3, 0},
-        {kGroupWeight, 0.9999 * kg, mm, 3, 20}, {kGroupWeight, 99999999 * kg, mm, 3, 2},
-        {kGroupWeight, 1e8 * kg, mm, 3, 0}, {kGroupWeight, 1e8 * kg, mm, 2, 2},
-        {kGroupVolume, 0.9999 * cc, mm, 3, 25}, {kGroupVolume, 9999999999 * cc, mm, 3, 2},
+        {kItemWeight, -kg, mm, 3, 12}, {kItemVolume, 0.9999 * cc, mm, 3, 20},
+        {kItemVolume, cc, mm, 3, 18}, {kGroupWeight, 99999999 * kg, mm, 3, 2},
+        {kGroupWeight, 1e8 * kg, mm, 3, 0}, {kGroupVolume, 0.9999 * cc, mm, 3, 25},
         {kGroupVolume, 1e10 / 16.387064, mm, 3, 0}, {kGroupVolume, -2 * cc, mm, 1, 26},
     };
     // clang-format on
@@ -97,8 +88,8 @@ TEST(ViewRowsTest, IndentsOnBothSidesOfEveryBound) {
         EXPECT_EQ(Indent(c.kind, c.value, c.unit, c.decimals), c.indent)
             << static_cast<int>(c.kind) << " " << c.value << " " << c.decimals;
     }
-    const int quantities[][2] = {{0, 8},   {9, 8},    {10, 6},   {12, 6},    {99, 6},   {100, 4},
-                                 {999, 4}, {1000, 2}, {9999, 2}, {10000, 0}, {99999, 0}};
+    const int quantities[][2] = {{9, 8}, {10, 6}, {99, 6}, {100, 4}, {999, 4}, {1000, 2},
+                                 {9999, 2}, {10000, 0}};
     for (const auto& [quantity, indent] : quantities)
         EXPECT_EQ(QuantityIndent(quantity), indent) << quantity;
 }

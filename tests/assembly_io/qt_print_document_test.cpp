@@ -2,7 +2,6 @@
 
 #include <QApplication>
 
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +15,7 @@
 #include "assembly/io/print_report.h"
 #include "platform/qt/offscreen_application.h"
 #include "tests/assembly_io/assembly_items.h"
+#include "tests/support/temp_folder.h"
 
 namespace tarvix {
 namespace {
@@ -32,32 +32,15 @@ void OpenApplication() {
     if (!application) application = std::make_unique<QApplication>(argc, argv);
 }
 
+// A command's output; runs of blanks count as one, as pdftotext lays pages out with its own.
 std::string Output(const std::string& command) {
     std::string output;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return output;
-    char chunk[4096];
-    while (std::size_t n = std::fread(chunk, 1, sizeof chunk, pipe))
-        output.append(chunk, n);
+    for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe))
+        if (c != ' ' || output.empty() || output.back() != ' ') output += static_cast<char>(c);
     pclose(pipe);
     return output;
-}
-
-// pdftotext lays the page out again with blanks of its own: compare with runs of blanks as one.
-std::string Squeeze(const std::string& text) {
-    std::string squeezed;
-    for (char c : text) {
-        if (c == ' ' && !squeezed.empty() && squeezed.back() == ' ') continue;
-        squeezed += c;
-    }
-    return squeezed;
-}
-
-int Occurrences(const std::string& text, const std::string& part) {
-    int count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
 }
 
 // 50 items, alternating pipes and rectangular tubes, with a running number in the material.
@@ -78,13 +61,8 @@ AssemblyList FiftyItems() {
 
 class QtPrintDocumentTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        pdf_ = (std::filesystem::temp_directory_path() /
-                ("tarvix-report-" + std::to_string(getpid()) + ".pdf"))
-                   .string();
-    }
-    void TearDown() override { std::filesystem::remove(pdf_); }
-    std::string pdf_;
+    TempFolder folder_;
+    const std::string pdf_ = folder_.Path("report.pdf");
 };
 
 // First in this file: when the tests run in one process, later ones open the application.
@@ -124,7 +102,7 @@ TEST_F(QtPrintDocumentTest, AnOffscreenApplicationNeedsNoDisplay) {
         ASSERT_EQ(ComposeReport(FiftyItems(), Unit::kMillimeters, 3, document), "");
         ASSERT_TRUE(document.RenderPdf(pdf_));
     }
-    EXPECT_NE(Squeeze(Output("pdftotext '" + pdf_ + "' -")).find("DIMENSIONS - MILLIMETERS"),
+    EXPECT_NE(Output("pdftotext '" + pdf_ + "' -").find("DIMENSIONS - MILLIMETERS"),
               std::string::npos);
 }
 
@@ -135,19 +113,25 @@ TEST_F(QtPrintDocumentTest, RendersTheReportAsAPdfOfLandscapeLetterPages) {
     ASSERT_EQ(document.PageCount(), 2);
     ASSERT_TRUE(document.RenderPdf(pdf_));
 
-    const std::string info = Squeeze(Output("pdfinfo '" + pdf_ + "'"));
+    const std::string info = Output("pdfinfo '" + pdf_ + "'");
     EXPECT_NE(info.find("Pages: 2"), std::string::npos) << info;
     EXPECT_NE(info.find("Page size: 792 x 612 pts (letter)"), std::string::npos) << info;
     EXPECT_NE(info.find("Title: Assembly Data"), std::string::npos) << info;
 
-    const std::string first = Squeeze(Output("pdftotext -layout -f 1 -l 1 '" + pdf_ + "' -"));
-    const std::string second = Squeeze(Output("pdftotext -layout -f 2 -l 2 '" + pdf_ + "' -"));
+    const std::string first = Output("pdftotext -layout -f 1 -l 1 '" + pdf_ + "' -");
+    const std::string second = Output("pdftotext -layout -f 2 -l 2 '" + pdf_ + "' -");
     for (const std::string* page : {&first, &second}) {
         EXPECT_NE(page->find("DIMENSIONS - INCHES"), std::string::npos) << *page;
         EXPECT_NE(page->find("GRP VOL CI"), std::string::npos) << *page;
     }
-    EXPECT_EQ(Occurrences(first, "-LON"), 44);
-    EXPECT_EQ(Occurrences(second, "-LON"), 6);
+    const auto rows = [](const std::string& page) {
+        int count = 0;
+        for (std::size_t at = page.find("-LON"); at != std::string::npos; at = page.find("-LON", at + 1))
+            ++count;
+        return count;
+    };
+    EXPECT_EQ(rows(first), 44);
+    EXPECT_EQ(rows(second), 6);
     EXPECT_NE(first.find("MAT1-LONG"), std::string::npos) << first;
     EXPECT_EQ(first.find("MAT1-LONG-"), std::string::npos) << first;
     EXPECT_NE(first.find("Sch 40 1/2\" LENGTH 24.000"), std::string::npos) << first;

@@ -77,30 +77,9 @@ class CalculatorTest : public HeadlessUserTest {
     }
     bool Red(int id) { return Get(id).textColour == colour::kRed; }
     std::string Place(int id) {
-        std::ostringstream s;
-        s << Get(id).left << "," << Get(id).top << "," << Get(id).width << "," << Get(id).height;
-        return s.str() + " ";
+        return std::to_string(Get(id).left) + "," + std::to_string(Get(id).width) + " ";
     }
 };
-
-// Captions of the inputs, "upper/lower" each.
-TEST_F(CalculatorTest, InputCaptions) {
-    // clang-format off
-    const std::pair<int, const char*> captions[] = {  // "upper/lower" of each input
-        {ids::kRectangularTube, "OUTSIDE/HEIGHT|OUTSIDE/WIDTH|WALL/THICKNESS|EXTERNAL/FILLET|"
-                                "INTERNAL/FILLET|/LENGTH"},
-        {ids::kPyramid, "BASE/LENGTH|BASE/WIDTH| PYRAMID/HEIGHT|/|/|/"},
-        {ids::kPipe, "OUTSIDE/DIAMETER|INSIDE/DIAMETER|WALL/THICKNESS|/LENGTH|/|/"},
-    };
-    // clang-format on
-    for (const auto& [option, text] : captions) {
-        Click(option);
-        std::string shown = Text(ids::kUpperCaption[0]) + "/" + Text(ids::kLowerCaption[0]);
-        for (int k = 1; k < 6; ++k)
-            shown += "|" + Text(ids::kUpperCaption[k]) + "/" + Text(ids::kLowerCaption[k]);
-        EXPECT_EQ(shown, text);
-    }
-}
 
 // Each shape option sets up its inputs afresh; then the inputs that open and the focus after each
 // commit. Untyped fillets count as 0; the last input shows the volume and ends the auto-advance.
@@ -109,15 +88,10 @@ TEST_F(CalculatorTest, InputSequenceAndAutoAdvance) {
     struct Case { int option; const char *script, *inputs; };
     const Case cases[] = {
         {ids::kHexagonal, "1=1>22 2=12>22", "1.000|12.000| | | | "},
-        {ids::kOctagonal, "1=1>22 2=12>22", "1.000|12.000| | | | "},
-        {ids::kRectangularBar, "1=2>22 2=3>44 4=10>44", "2.000|3.000|0|10.000| | "},
         {ids::kRectangularBar, "1=2>22 2=3>44 3=.5>44 4=10>44", "2.000|3.000|.500|10.000| | "},
         {ids::kSquareBar, "1=1>33 3=12>33", "1.000|0|12.000| | | "},
-        {ids::kSquareBar, "1=1>33 2=.1>33 3=12>33", "1.000|.100|12.000| | | "},
         {ids::kSquareBar, "1=1>33 3=12>33 2=.1>23", "1.000|.100|12.000| | | "},
-        {ids::kRound, "1=1>22 2=12>22", "1.000|12.000| | | | "},
         {ids::kRoundOdId, "1=2>22 2=1>33 3=10>33", "2.000|1.000|10.000| | | "},
-        {ids::kRoundOdWall, "1=2>22 2=.5>33 3=10>33", "2.000|.500|10.000| | | "},
         {ids::kSquareTube, "1=2>22 2=.25>55 5=10>55", "2.000|.250|0|0|10.000| "},
         {ids::kSquareTube, "1=2>22 2=.25>55 3=.5>45 4=.25>55 5=10>55",
          "2.000|.250|.500|.250|10.000| "},
@@ -125,16 +99,8 @@ TEST_F(CalculatorTest, InputSequenceAndAutoAdvance) {
         {ids::kRectangularTube, "1=2>22 2=3>33 3=.25>66 4=.5>56 5=.2>66 6=10>66",
          "2.000|3.000|.250|.500|.200|10.000"},
         {ids::kSphere, "1=2>11", "2.000| | | | | "},
-        {ids::kHollowSphere, "1=2>22 2=1>22", "2.000|1.000| | | | "},
-        {ids::kPyramid, "1=2>22 2=3>33 3=4>33", "2.000|3.000|4.000| | | "},
-        {ids::kCone, "1=2>22 2=3>22", "2.000|3.000| | | | "},
         {ids::kConeFrustum, "1=2>22 2=1>33 3=3>33", "2.000|1.000|3.000| | | "},
-        {ids::kSphericalCap, "1=2>22 2=1>22", "2.000|1.000| | | | "},
-        {ids::kTorus, "1=1>22 2=4>22", "1.000|4.000| | | | "},
         {ids::kAngles, "4=12>44", ".500|.500|.125|12.000| | "},  // a section's 1 to 3 stay shut
-        {ids::kPipe, "4=12>44", ".405|.335|.035|12.000| | "},
-        {ids::kChannels, "4=12>44", ".750|.375|.125|12.000| | "},
-        {ids::kIBeams, "4=12>44", "3.000|2.330|.170|12.000| | "},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -154,10 +120,10 @@ TEST_F(CalculatorTest, InputSequenceAndAutoAdvance) {
         EXPECT_EQ(FocusedInput(), structural ? 4 : 1) << shape;
         EXPECT_EQ(Get(ids::kSectionList).enabled && Win().ListCount(ids::kSectionList) > 0,
                   structural);
-        EXPECT_EQ(Results() + Text(ids::kQuantity) + std::to_string(Calc().Part().quantity),
-                  kBlankResults + "11")
+        EXPECT_EQ(Results() + Text(ids::kQuantity) + std::to_string(Calc().Part().quantity) +
+                      (structural ? " | | | | | " : Inputs()),
+                  kBlankResults + "11 | | | | | ")
             << shape;
-        EXPECT_EQ(structural ? " | | | | | " : Inputs(), " | | | | | ") << shape;
         bool complete = false;
         for (const Step& s : Script(c.script)) {
             Input(s.k, s.text);
@@ -174,32 +140,15 @@ TEST_F(CalculatorTest, InputSequenceAndAutoAdvance) {
     }
 }
 
-// Worked examples in each start-up unit and decimals: conversions, grouping, limits in inches.
-TEST_F(CalculatorTest, ResultsInEachUnit) {
-    // clang-format off
-    struct Case { int unit, decimals, option; const char *script, *quantity, *results, *inputs; };
-    const Case cases[] = {
-        {kInch, 3, ids::kRound, "1=1 2=12", "1", "9.425|.919|.919", "1.000|12.000"},
-        {kFoot, 1, ids::kRound, "1=1/12 2=10", "2", "94.2|9.2|18.4", ".1|10.0"},
-        {kMm, 3, ids::kRound, "1=25.4 2=304.8", "1", "154.444|.417|.417", "25.400|304.800"},
-        {kM, 2, ids::kRound, "1=.0254 2=.3048", "1", "154.44|.42|.42", ".03|.30"},
-        {kInch, 3, ids::kRectangularBar, "1=100 2=100 4=300", "3",
-         "3,000,000.000|292,500.000|877,500.000", "100.000|100.000|0|300.000"},
-        // 10 m is beyond the 300-inch length and is held to 7.62 m.
-        {kM, 3, ids::kRectangularBar, "1=1 2=1 4=10", "1",
-         "7,620,000.000|20,564.996|20,564.996", "1.000|1.000|0|7.620"},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        Start(c.unit, c.decimals);
-        Click(c.option);
-        Type(ids::kQuantity, c.quantity);
-        Enter(c.option, c.script);
-        EXPECT_EQ(Results() + " " + Inputs(c.option == ids::kRound ? 2 : 4),
-                  c.results + std::string(" ") + c.inputs);
-        const int decimals[] = {0, ids::kDecimals1, ids::kDecimals2, ids::kDecimals3};
-        EXPECT_TRUE(Get(c.unit).checked && Get(decimals[c.decimals]).checked) << "as set up";
-    }
+// The start-up unit and decimals as set up; limits hold in inches (10 m is held to 7.62 m).
+TEST_F(CalculatorTest, ResultsInTheStartUpUnit) {
+    Start(kM, 2);
+    Enter(ids::kRectangularBar, "1=1 2=1 4=10");
+    EXPECT_EQ(Results() + " " + Inputs(4), "7,620,000.00|20,565.00|20,565.00 1.00|1.00|0|7.62");
+    EXPECT_TRUE(Get(kM).checked && Get(ids::kDecimals2).checked);
+    Start(kFoot, 1);
+    Enter(ids::kRound, "1=1/12 2=10");
+    EXPECT_EQ(Results() + " " + Inputs(2), "94.2|9.2|9.2 .1|10.0");
 }
 
 // An error blanks the results, keeps the stored value and typed text; a re-display restores them.
@@ -207,9 +156,7 @@ TEST_F(CalculatorTest, InputErrors) {
     // clang-format off
     struct Case { const char* text; EvalError error; bool red; };
     const Case cases[] = {{"7/0", EvalError::kDivisionByZero, true},
-                          {"2 3", EvalError::kSyntax, true},
-                          {"   ", EvalError::kNoExpression, false},
-                          {"", EvalError::kNoExpression, false}};
+                          {"   ", EvalError::kNoExpression, false}};
     // clang-format on
     for (const Case& c : cases) {
         Start();
@@ -245,8 +192,6 @@ TEST_F(CalculatorTest, RetypedShownTextIsRead) {
                   const char *before, *after; };
     const Case cases[] = {
         {1, ids::kRound, "1=1.26 2=12", ids::kInput[0], "", ids::kVolume, "1.3 15.0", "1.3 15.9"},
-        {3, ids::kRound, "1=.9996 2=12", ids::kInput[0], "", ids::kVolume, "1.000 9.417",
-         "1.000 9.425"},
         {3, ids::kRound, "1=10 2=300", ids::kDensityEntry, "1/3", ids::kWeight,
          ".33333 7,853.982", ".33333 7,853.903"},
         {1, ids::kKnownWeightMode, "", ids::kKnownValue, "1.26", ids::kVolume, "1.3 12.9",
@@ -272,8 +217,8 @@ TEST_F(CalculatorTest, Quantity) {
     Enter(ids::kRound, "1=1 2=12");
     // clang-format off
     const std::pair<const char*, int> cases[] = {
-        {"2.5", 2}, {"3.5", 4}, {"1 1/2", 2}, {"0", 1}, {"-4", 1}, {".4", 1}, {"20000", 10000},
-        {"1000000000000", 10000}, {"10^12", 10000}, {"3", 3},
+        {"2.5", 2}, {"3.5", 4}, {"1 1/2", 2}, {"0", 1}, {"-4", 1}, {"20000", 10000},
+        {"10^12", 10000}, {"3", 3},
     };
     // clang-format on
     for (const auto& [text, quantity] : cases) {
@@ -312,23 +257,18 @@ TEST_F(CalculatorTest, ModeOptions) {
 // A known-value mode shuts shapes and inputs, opens the known value (at least .001), its caption.
 TEST_F(CalculatorTest, KnownValues) {
     // clang-format off
-    struct Case { int unit, mode, material; const char *text, *caption, *known, *results; };
+    struct Case { int unit, mode; const char *text, *caption, *known, *results; };
     const Case cases[] = {
-        {kInch, ids::kKnownVolumeMode, 0, "100", "VOLUME (CI)", "100.000", "100.000|9.750|9.750"},
-        {kInch, ids::kKnownVolumeMode, 0, "0", "VOLUME (CI)", ".001", ".001|.000|.000"},
-        {kInch, ids::kKnownVolumeMode, 0, ".9996", "VOLUME (CI)", "1.000", "1.000|.097|.097"},
-        {kFoot, ids::kKnownWeightMode, kSteel, "10", "WEIGHT (LB)", "10.000",
-         "35.261|10.000|10.000"},
-        {kM, ids::kKnownWeightMode, 0, "1", "WEIGHT (KG)", "1.000", "370.533|1.000|1.000"},
-        {kMm, ids::kKnownVolumeMode, 0, "16.387064", "VOLUME (CC)", "16.387", "16.387|.044|.044"},
-        {kInch, ids::kKnownVolumeMode, 0, "1000000000000000", "VOLUME (CI)",
+        {kInch, ids::kKnownVolumeMode, "0", "VOLUME (CI)", ".001", ".001|.000|.000"},
+        {kMm, ids::kKnownWeightMode, "1", "WEIGHT (KG)", "1.000", "370.533|1.000|1.000"},
+        {kMm, ids::kKnownVolumeMode, "16.387064", "VOLUME (CC)", "16.387", "16.387|.044|.044"},
+        {kInch, ids::kKnownVolumeMode, "1000000000000000", "VOLUME (CI)",
          "1,000,000,000,000,000.000",
          "1,000,000,000,000,000.000|97,500,000,000,000.000|97,500,000,000,000.000"},
     };
     // clang-format on
     for (const Case& c : cases) {
         Start(c.unit);
-        Pick(ids::kMaterialList, c.material);
         Click(ids::kAngles);
         Click(c.mode);
         EXPECT_EQ(Win().Focus(), ids::kKnownValue);
@@ -380,10 +320,8 @@ TEST_F(CalculatorTest, UnitCaptionsAtStartUpAndOnRedisplay) {
     const char* kUs = "VOLUME (CI)|WEIGHT (LB)|WEIGHT (LB)|LB/CI|.09750";
     const char* kMetric = "VOLUME (CC)|WEIGHT (KG)|WEIGHT (KG)|GR/CC|2.69879";
     const Case cases[] = {
-        {kInch, "INPUTS (INCHES)", "OUTPUTS (U.S.)", kUs},
         {kFoot, "INPUTS (FEET)", "OUTPUTS (U.S.)", kUs},
         {kMm, "INPUTS (MILLIMETERS)", "OUTPUTS (METRIC)", kMetric},
-        {kM, "INPUTS (METERS)", "OUTPUTS (METRIC)", kMetric},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -399,10 +337,6 @@ TEST_F(CalculatorTest, UnitCaptionsAtStartUpAndOnRedisplay) {
         EXPECT_EQ(shown(), inputs.insert(6, " ") + "|" + outputs.insert(7, " ") + "|" + c.rest);
         EXPECT_EQ(Text(ids::kDensityEntry), Text(ids::kDensityDisplay));
     }
-    Start(kFoot);
-    Click(ids::kMillimeters);
-    EXPECT_EQ(Texts({ids::kInputsCaption, ids::kOutputsCaption}),
-              "INPUTS  (MILLIMETERS)|OUTPUTS  (METRIC)");
 }
 
 // A unit change rewrites what the program stored, never a text typed but not committed.
@@ -430,7 +364,6 @@ TEST_F(CalculatorTest, SectionListAndRows) {
         {ids::kAngles, 134, "|ANGLES", "Tahoma", "  1/2 x 1/2 x 1/8"},
         {ids::kPipe, 176, "STEEL PIPES|schedule           size         ", "Verdana",
          "    5" + std::string(14, ' ') + "1/8"},
-        {ids::kChannels, 77, "|CHANNELS", "Tahoma", "  3/4 x 3/8 x 1/8"},
         {ids::kIBeams, 31, "|I-BEAMS", "Tahoma", "  S3 x 5.7"},
     };
     // clang-format on
@@ -470,7 +403,7 @@ TEST_F(CalculatorTest, Materials) {
     EXPECT_EQ(Win().ListCount(ids::kMaterialList), 0);
     EXPECT_EQ(Win().Focus(), ids::kDensityEntry);
     EXPECT_EQ(Get(ids::kDensityIndicator).background, colour::kGreen);
-    EXPECT_EQ(Place(ids::kDensityEntry) + Place(ids::kDensityDisplay), "375,50,90,25 1,549,0,0 ");
+    EXPECT_EQ(Place(ids::kDensityEntry) + Place(ids::kDensityDisplay), "375,90 1,0 ");
     Type(ids::kDensityEntry, ".5");
     EXPECT_EQ(Results(), "9.425|4.712|4.712");
     Type(ids::kDensityEntry, "x");
@@ -478,23 +411,18 @@ TEST_F(CalculatorTest, Materials) {
     EXPECT_EQ(Results(), kBlankResults);
     EXPECT_EQ(Calc().Material().density, 0.5);
     // The families' own lists are checked in the catalogue's tests.
-    const std::pair<int, std::string> families[] = {{ids::kFamilyPlastic, "LEXAN|.04400|4"},
-                                                    {ids::kFamilyMetal, "ALUMINUM|.09750|36"}};
-    for (const auto& [option, expected] : families) {
-        Click(option);
-        Pick(ids::kMaterialList, 3);
-        Click(option);  // the option already set reloads the list as well
-        EXPECT_EQ(Calc().Material().name + "|" + Text(ids::kDensityDisplay) + "|" +
-                      std::to_string(Win().ListCount(ids::kMaterialList)),
-                  expected);
-        EXPECT_EQ(Win().ListSelection(ids::kMaterialList), 0);
-    }
+    Click(ids::kFamilyPlastic);
+    Pick(ids::kMaterialList, 3);
+    Click(ids::kFamilyPlastic);  // the option already set reloads the list as well
+    EXPECT_EQ(Calc().Material().name + "|" + Text(ids::kDensityDisplay) + "|" +
+                  std::to_string(Win().ListCount(ids::kMaterialList)),
+              "LEXAN|.04400|4");
+    EXPECT_EQ(Win().ListSelection(ids::kMaterialList), 0);
     EXPECT_EQ(Get(ids::kDensityIndicator).background, colour::kRed);
-    EXPECT_EQ(Place(ids::kDensityDisplay) + Place(ids::kDensityEntry), "375,50,90,25 1,549,0,0 ");
+    EXPECT_EQ(Place(ids::kDensityDisplay) + Place(ids::kDensityEntry), "375,90 1,0 ");
     // clang-format off
     struct Case { int unit; const char* text; double density; const char* shown; };
-    const Case cases[] = {{kMm, "0", 0.001, ".02768"}, {kMm, "200", 5.0, "138.39950"},
-                          {kM, "27.6799", 1.0, "27.67990"}};
+    const Case cases[] = {{kMm, "0", 0.001, ".02768"}, {kM, "200", 5.0, "138.39950"}};
     // clang-format on
     for (const Case& c : cases) {
         Start(c.unit);

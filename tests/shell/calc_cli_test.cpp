@@ -47,7 +47,6 @@ TEST(CalcCli, EvalAndFormat) {
     const Case cases[] = {
         {{"eval", "2 1/2"}, "2.5\n", "", 0}, {{"eval", "0.1"}, "0.1\n", "", 0},
         {{"eval", "1", "100/128"}, "1.78125\n", "", 0},  // the words are joined by blanks
-        {{"eval", "10^400"}, "", "Number out of range", 1},
         {{"eval", "2 3"}, "", "Syntax error", 1},
         {{"eval"}, "", "", 1},
         {{"format", "-0.25", "3"}, " -.250\n", "", 0},
@@ -63,16 +62,13 @@ TEST(CalcCli, EvalAndFormat) {
 }
 
 TEST(CalcCli, WeighPrintsTheFields) {
-    // clang-format off
-    const Case cases[] = {
-        {{"weigh", "round", "1", "12"}, "volume=9.425\nweight=.919\ntotal=.919\ndensity=.09750\n"
-                                        "quantity=1\ninput1=1.000\ninput2=12.000\n", "", 0},
-        {{"weigh", "volume", "100"}, "volume=100.000\nweight=9.750\ntotal=9.750\ndensity=.09750\n"
-                                     "quantity=1\nknown=100.000\n", "", 0},
-    };
-    // clang-format on
-    for (const Case& c : cases)
-        Check(c);
+    Check({{"weigh", "volume", "100"},
+           "volume=100.000\nweight=9.750\ntotal=9.750\ndensity=.09750\nquantity=1\nknown=100.000\n",
+           "", 0});
+    Check({{"weigh", "round", "1", "12"},
+           "volume=9.425\nweight=.919\ntotal=.919\ndensity=.09750\nquantity=1\ninput1=1.000\n"
+           "input2=12.000\n",
+           "", 0});
 }
 
 // Values: volume, weight, total, density, quantity, then the inputs or the known value.
@@ -82,8 +78,6 @@ TEST(CalcCli, WeighArguments) {
         {{"weigh", "5", "1:1", "2:12"}, "9.425;.919;.919;.09750;1;1.000;12.000", "", 0},
         // The first plain text of a section goes to the length; S3 x 5.7 is row 0.
         {{"weigh", "I-BEAM", "12"}, "20.099;1.960;1.960;.09750;1;3.000;2.330;.170;12.000", "", 0},
-        {{"weigh", "rectangular tube", "2", "1", ".1", "6:10"},
-         "5.600;.546;.546;.09750;1;2.000;1.000;.100;0;0;10.000", "", 0},
         {{"weigh", "angle", "--row", "133", "--material", "STEEL", "12"},
          "75.106;21.300;21.300;.28360;1;9.000;4.000;.500;12.000", "", 0},
         {{"weigh", "round", "--units", "millimeters", "--decimals", "2", "25.4", "304.8"},
@@ -98,8 +92,6 @@ TEST(CalcCli, WeighArguments) {
         // Blank results, and refused values even where the window still computes, exit with 2.
         {{"weigh", "round", "1"}, " ; ; ;.09750;1;1.000; ",
          "not fully defined: input 2 (length) is missing", 2},
-        {{"weigh", "round"}, " ; ; ;.09750;1; ; ", "input 1 (outside diameter) and input 2 (length) are", 2},
-        {{"weigh", "15", "1 1/2"}, " ; ; ;.09750;1;1.500; ", "input 2 (cap height) is missing", 2},
         {{"weigh", "cone frustum", "2"}, " ; ; ;.09750;1;2.000; ; ",
          "input 2 (top diameter) and input 3 (height) are missing", 2},
         {{"weigh", "volume"}, " ; ; ;.09750;1; ", "the known volume is missing", 2},
@@ -108,7 +100,6 @@ TEST(CalcCli, WeighArguments) {
          "input1: Number out of range\ninput2: not typed, as input1 was refused", 2},
         {{"weigh", "round", "x", "1:1", "12"}, "9.425;.919;.919;.09750;1;1.000;12.000",
          "input1: Syntax error", 2},
-        {{"weigh", "round", "1", "12x"}, " ; ; ;.09750;1;1.000;12x", "input2: Syntax error", 2},
         {{"weigh", "round", "--density", "abc", "1", "12"},
          "9.425;.919;.919;.09750;1;1.000;12.000", "density: Syntax error", 2},
         {{"weigh", "round", "--quantity", "(2", "1", "12"},
@@ -128,7 +119,6 @@ TEST(CalcCli, WeighArguments) {
         {{"weigh", "round", "--row", "0", "1"}, "", "i-beam only", 1},
         {{"weigh", "angle", "--row", "134", "12"}, "", "0 to 133", 1},
         {{"frobnicate"}, "", "weigh", 1},
-        {{"materials", "x", "y"}, "", "no arguments", 1},
         {{"--help", "extra"}, "", "no arguments", 1},
         {{}, "", "eval", 1},
     };
@@ -216,8 +206,6 @@ TEST(CalcCli, MaterialsAndSections) {
     const Listing listings[] = {
         {{"materials"}, 81, 55, "wood\t15\tOAK, RED\t0.0237"},
         {{"sections", "pipe"}, 176, 35, "35\tXXS\t1 1/4\t1.66\t0.382"},
-        {{"sections", "angle"}, 134, 133, "133\t9 x 4 x 1/2\t21.3\t9\t4\t0.5"},
-        {{"sections", "channel"}, 77, 0, "0\t3/4 x 3/8 x 1/8\t0.56\t0.75\t0.375\t0.125"},
         {{"sections", "i-beam"}, 31, 29, "29\tS24 x 106\t106\t24.5\t7.87\t0.62"},
     };
     // clang-format on

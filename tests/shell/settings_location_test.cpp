@@ -44,7 +44,6 @@ TEST_F(SettingsLocationTest, FolderByProgramFolderAndEnvironment) {
         {false, true, xdg, Home(), "bin/"},             // a portable folder keeps its file
         {true, false, xdg, Home(), "bin/"},             // a file beside the program always wins
         {false, false, xdg, Home(), "xdg/tarvix/"},
-        {false, false, "", Home(), "home/.config/tarvix/"},
         {false, false, "relative/xdg", Home(), "home/.config/tarvix/"},
         {false, false, "", "", "bin/"},                 // nowhere else to go: defaults only
     };

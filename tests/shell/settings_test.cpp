@@ -36,7 +36,6 @@ TEST(SettingsTest, LineRules) {
         {"  \nb", {"", "b", ""}},                    // a line of blanks is an empty line
         {"\r\nb\r\nc\r\n", {"", "b", "c"}},          // an empty line keeps its slot empty
         {"a\r\nb\r\nc\r\nd\r\ne", {"a", "b", "c"}},  // lines after the third are ignored
-        {"a\r\nb", {"a", "b", ""}},
         {"", {"", "", ""}},
     };
     // clang-format on
@@ -51,7 +50,6 @@ TEST(SettingsTest, UnrecognisedSlotsTakeTheirDefault) {
     const Case cases[] = {
         {{"assemblytracker=off", "weightunits=feet", "weightdecimals=1"}, {}},
         {{"assemblytracker=on", "weightunits=millimeters", "weightdecimals=2"}, {}},
-        {{"assemblytracker=off", "weightunits=meters", "weightdecimals=3"}, {}},
         {{"", "", ""}, kDefaults},
         {{"Assemblytracker=off", "WEIGHTUNITS=FEET", "weightDecimals=1"}, kDefaults},
         {{"assemblytracker = off", "weightunits=feet ", " weightdecimals=1"}, kDefaults},
