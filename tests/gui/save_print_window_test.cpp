@@ -91,7 +91,7 @@ TEST_F(SavePrintWindowTest, AFileThatCannotBeWrittenIsReported) {
     qt_user::MessageAnswer ok(QMessageBox::Ok);
     ClickControl(kSave);
     ASSERT_TRUE(ok.Wait());
-    EXPECT_EQ(ok.seen, "Info|Error Saving " + path.toStdString());
+    EXPECT_EQ(ok.seen, "Info|Error Saving " + path.toStdString() + ": the folder does not exist");
     EXPECT_FALSE(std::filesystem::exists(path.toStdString()));
 }
 
