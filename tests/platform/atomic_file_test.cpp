@@ -54,6 +54,10 @@ class AtomicFileTest : public ::testing::Test {
     void Put(const std::string& name, const std::string& bytes) const {
         ASSERT_TRUE(WriteLines(Path(name), {bytes}));
     }
+    void Own(const std::string& name, uid_t uid, gid_t gid, mode_t mode) const {
+        ASSERT_EQ(chown(Path(name).c_str(), uid, gid), 0);
+        ASSERT_EQ(chmod(Path(name).c_str(), mode), 0);
+    }
     // No temporary file may stay behind, whatever happened.
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
@@ -112,8 +116,7 @@ TEST_F(AtomicFileTest, LinksOfOtherUsersInSharedFoldersAreNotFollowed) {
     for (const Case& c : cases) {
         Put("victim", "secret");
         fs::create_directory(Path("pub"));
-        ASSERT_EQ(chown(Path("pub").c_str(), c.folder_owner, 0), 0);
-        ASSERT_EQ(chmod(Path("pub").c_str(), c.folder_mode), 0);
+        Own("pub", c.folder_owner, 0, c.folder_mode);
         fs::create_symlink(Path("victim"), Path("pub/parts.csv"));
         ASSERT_EQ(lchown(Path("pub/parts.csv").c_str(), c.link_owner, 0), 0);
 
@@ -128,8 +131,7 @@ TEST_F(AtomicFileTest, LinksOfOtherUsersInSharedFoldersAreNotFollowed) {
 TEST_F(AtomicFileTest, AReplacedFileKeepsOwnerGroupModeAndOtherNames) {
     if (geteuid() != 0) GTEST_SKIP() << "files of other users need the superuser to make them";
     Put("shared.csv", "old");
-    ASSERT_EQ(chown(Path("shared.csv").c_str(), kUser, kOther), 0);
-    ASSERT_EQ(chmod(Path("shared.csv").c_str(), 0664), 0);
+    Own("shared.csv", kUser, kOther, 0664);
     ASSERT_TRUE(WriteFileAtomically(Path("shared.csv"), "new"));
     const struct stat info = Info(Path("shared.csv"));
     EXPECT_EQ(info.st_uid, kUser);
@@ -148,29 +150,28 @@ TEST_F(AtomicFileTest, AnotherUsersFileIsWrittenInPlaceAndAReadOnlyOneNotAtAll) 
     if (geteuid() != 0) GTEST_SKIP() << "a second user needs the superuser to switch to it";
     fs::permissions(folder_, fs::perms(0777));
     Put("root.csv", "old");
-    fs::permissions(Path("root.csv"), fs::perms(0666));
+    Own("root.csv", 0, 0, 0666);
     const ino_t inode = Info(Path("root.csv")).st_ino;
     Put("mine.csv", "old");
-    ASSERT_EQ(chown(Path("mine.csv").c_str(), kUser, kUser), 0);
-    fs::permissions(Path("mine.csv"), fs::perms(0444));
-
+    Own("mine.csv", kUser, kUser, 0444);
+    // 0 written, 1 refused as read-only, 2 otherwise.
+    const auto save_as_user = [&](const char* name) {
+        return InChild(
+            [&] {
+                std::string why;
+                return WriteFileAtomically(Path(name), "user", why) ? 0
+                       : why == "read-only"                         ? 1
+                                                                    : 2;
+            },
+            kUser);
+    };
     // The new file could not be root's: the bytes go into the old file itself.
-    EXPECT_EQ(InChild([&] { return WriteFileAtomically(Path("root.csv"), "user") ? 0 : 1; }, kUser),
-              0);
+    EXPECT_EQ(save_as_user("root.csv"), 0);
     EXPECT_EQ(Content("root.csv"), "user");
     EXPECT_EQ(Info(Path("root.csv")).st_uid, 0u);
     EXPECT_EQ(Info(Path("root.csv")).st_ino, inode);
     // Its owner may rename over a read-only file, but would not be let open it for writing.
-    EXPECT_EQ(InChild(
-                  [&] {
-                      std::string reason;
-                      return !WriteFileAtomically(Path("mine.csv"), "x", reason) &&
-                                     reason == "read-only"
-                                 ? 0
-                                 : 1;
-                  },
-                  kUser),
-              0);
+    EXPECT_EQ(save_as_user("mine.csv"), 1);
     EXPECT_EQ(Content("mine.csv"), "old\r\n");
 }
 
@@ -187,7 +188,7 @@ TEST_F(AtomicFileTest, NothingIsLeftAfterAKill) {
     EXPECT_EQ(Names(), (std::vector<std::string>{"a.csv"}));
     EXPECT_EQ(Content("a.csv"), "old\r\n");
 
-    const pid_t dead = fork();
+    const pid_t dead = fork();  // a pid that no process has any more
     if (dead == 0) _exit(0);
     waitpid(dead, nullptr, 0);
     const std::string left = ".tarvix-save-" + std::to_string(dead) + "-0";
