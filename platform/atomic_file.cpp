@@ -6,9 +6,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
+#include <vector>
 
 namespace tarvix {
 namespace {
@@ -47,71 +50,95 @@ struct Target {
     struct stat info {};
 };
 
-void Split(const std::string& path, std::string& folder, std::string& name) {
-    const std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) {
-        folder = ".";
-        name = path;
-    } else {
-        folder = slash == 0 ? "/" : path.substr(0, slash);
-        name = path.substr(slash + 1);
+// Puts the names of a path, first to last, before the names still to walk; "" and "." add none.
+void PushNames(std::string_view path, std::deque<std::string>& names) {
+    std::vector<std::string> parts;
+    for (std::size_t at = 0; at <= path.size();) {
+        const std::size_t slash = std::min(path.find('/', at), path.size());
+        const std::string_view part = path.substr(at, slash - at);
+        if (!part.empty() && part != ".") parts.emplace_back(part);
+        at = slash + 1;
     }
+    names.insert(names.begin(), parts.begin(), parts.end());
 }
 
-// Follows links at the end of path one at a time, as open() does with the system's protection
-// of shared folders switched on, whether or not it is: another user's link in a sticky,
-// world-writable folder could otherwise make this user overwrite a file of their own.
+// The system's rule for links in shared folders: in a sticky, world-writable folder (such as
+// /tmp) only a link of this user or of the folder's owner is followed.
+bool MayFollow(int folder, const struct stat& link) {
+    struct stat holder {};
+    if (::fstat(folder, &holder) != 0) return false;
+    const bool shared = (holder.st_mode & S_ISVTX) && (holder.st_mode & S_IWOTH);
+    return !shared || link.st_uid == ::geteuid() || link.st_uid == holder.st_uid;
+}
+
+// Walks the path name by name, following links as open() does with the system's protection of
+// shared folders switched on, whether or not it is: another user's link in /tmp could otherwise
+// make this user overwrite a file of their own.
 bool Resolve(const std::string& path, Target& target, std::string& reason) {
-    std::string current = path;
-    for (int hops = 0;; ++hops) {
-        std::string folder;
-        Split(current, folder, target.name);
-        if (target.name.empty() || target.name == "." || target.name == "..") {
-            reason = "a folder";
-            return false;
-        }
-        target.folder.Reset(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (target.folder.Get() < 0) {
-            reason = errno == ENOENT ? "the folder does not exist" : ErrorText(errno);
-            return false;
-        }
-        struct stat& info = target.info;
-        if (::fstatat(target.folder.Get(), target.name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
-            if (errno != ENOENT) {
-                reason = ErrorText(errno);
-                return false;
-            }
-            if (hops > 0) {
-                reason = "a link to a file that does not exist";
-                return false;
-            }
-            target.exists = false;
-            return true;
-        }
-        if (!S_ISLNK(info.st_mode)) {
-            target.exists = true;
-            return true;
-        }
-        struct stat holder {};
-        if (hops >= kMaxLinks || ::fstat(target.folder.Get(), &holder) != 0) {
-            reason = ErrorText(ELOOP);
-            return false;
-        }
-        const bool shared = (holder.st_mode & S_ISVTX) && (holder.st_mode & S_IWOTH);
-        if (shared && info.st_uid != ::geteuid() && info.st_uid != holder.st_uid) {
-            reason = "a link that another user placed in a shared folder";
-            return false;
-        }
-        std::string link(4096, '\0');
-        const ssize_t n =
-            ::readlinkat(target.folder.Get(), target.name.c_str(), link.data(), link.size());
-        if (n <= 0 || static_cast<std::size_t>(n) >= link.size()) {
-            reason = ErrorText(n < 0 ? errno : ENAMETOOLONG);
-            return false;
-        }
-        link.resize(static_cast<std::size_t>(n));
-        current = link.front() == '/' ? link : folder + "/" + link;
+    std::deque<std::string> names;
+    PushNames(path, names);
+    if (names.empty() || path.back() == '/') {
+        reason = "a folder";
+        return false;
     }
+    Fd dir(::open(path.front() == '/' ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    int links = 0;
+    bool last_was_link = false;  // the final name came from a link
+    while (!names.empty()) {
+        const std::string name = std::move(names.front());
+        names.pop_front();
+        const bool last = names.empty();
+        struct stat info {};
+        if (::fstatat(dir.Get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+            const int error = errno;
+            if (error == ENOENT && last && !last_was_link) {
+                target.name = name;
+                target.exists = false;
+                break;
+            }
+            reason = error != ENOENT ? ErrorText(error)
+                     : last_was_link ? "a link to a file that does not exist"
+                                     : "the folder does not exist";
+            return false;
+        }
+        if (S_ISLNK(info.st_mode)) {
+            if (!MayFollow(dir.Get(), info)) {
+                reason = "a link that another user placed in a shared folder";
+                return false;
+            }
+            std::string link(4096, '\0');
+            const ssize_t n = ::readlinkat(dir.Get(), name.c_str(), link.data(), link.size());
+            if (++links > kMaxLinks || n <= 0 || static_cast<std::size_t>(n) >= link.size()) {
+                reason = ErrorText(n < 0 ? errno : ELOOP);
+                return false;
+            }
+            link.resize(static_cast<std::size_t>(n));
+            if (link.front() == '/') dir.Reset(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
+            PushNames(link, names);
+            if (last && (names.empty() || link.back() == '/')) {
+                reason = "a folder";
+                return false;
+            }
+            last_was_link = last_was_link || last;
+            continue;
+        }
+        if (last) {
+            target.name = name;
+            target.exists = true;
+            target.info = info;
+            break;
+        }
+        dir.Reset(::openat(dir.Get(), name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (dir.Get() < 0) {
+            reason = ErrorText(errno);
+            return false;
+        }
+    }
+    // The folder opened for reading where it may be: its listing finds leftovers, and its sync
+    // makes a new name last.
+    const int readable = ::openat(dir.Get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    target.folder.Reset(readable >= 0 ? readable : ::dup(dir.Get()));
+    return target.folder.Get() >= 0;
 }
 
 bool WriteAll(int fd, std::string_view bytes, off_t at, int& error) {

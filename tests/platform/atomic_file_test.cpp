@@ -126,6 +126,14 @@ TEST_F(AtomicFileTest, LinksOfOtherUsersInSharedFoldersAreNotFollowed) {
         EXPECT_EQ(reason, c.followed ? "" : "a link that another user placed in a shared folder");
         fs::remove_all(Path("pub"));
     }
+    // The same for a link to a folder on the way.
+    Put("victim", "secret");
+    fs::create_directory(Path("pub"));
+    Own("pub", 0, 0, 01777);
+    fs::create_directory_symlink(folder_, Path("pub/dir"));
+    ASSERT_EQ(lchown(Path("pub/dir").c_str(), kOther, 0), 0);
+    EXPECT_FALSE(WriteFileAtomically(Path("pub/dir/victim"), "csv"));
+    EXPECT_EQ(Content("victim"), "secret\r\n");
 }
 
 TEST_F(AtomicFileTest, AReplacedFileKeepsOwnerGroupModeAndOtherNames) {
