@@ -113,6 +113,9 @@ TEST(CalcAssembly, BadListsPrintNothing) {
         {"weight 2\n", "line 1: a part given by its volume or weight cannot be added\n"},
         {"blob 1\n", "line 1: unknown shape 'blob'"},
         {"round\x1b]0;X\x07 1 12\n", "line 1: unknown shape 'round\\x1b]0;X\\x07'"},
+        // A C1 control (CSI) and a stray byte are escaped; a whole character stays.
+        {"\xC2\x9B\xFFround\xC3\xA9 1 12\n",
+         "line 1: unknown shape '\\xc2\\x9b\\xffround\xC3\xA9'"},
         {"round --colour red 1 2\n", "line 1: unknown option '--colour'"},
         {"round 1 2 3\n", "line 1: there is no input 3"},
         {fifty_one, "line 51: the assembly holds at most 50 items\n"},
