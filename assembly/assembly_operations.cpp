@@ -1,6 +1,9 @@
 #include "assembly/assembly_operations.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
+#include <vector>
 
 namespace tarvix {
 namespace {
@@ -68,6 +71,37 @@ void Regroup(AssemblyItem& item) {
     item.groupVolume = item.itemVolume * item.quantity;
 }
 
+// Whether the exact sum of the values is zero. The partial sums carry every bit that a rounded
+// addition drops (two-sum), so no rounding can hide or fake a leftover.
+template <typename Value>
+bool SumsToZero(const AssemblyList& list, Value value) {
+    std::vector<double> partials;
+    for (int i = 0; i <= list.lastIndex; ++i) {
+        double x = value(list.items[static_cast<std::size_t>(i)]);
+        std::size_t kept = 0;
+        for (double y : partials) {
+            if (std::fabs(x) < std::fabs(y)) std::swap(x, y);
+            const double high = x + y;
+            const double low = y - (high - x);
+            if (low != 0.0) partials[kept++] = low;
+            x = high;
+        }
+        partials.resize(kept);
+        partials.push_back(x);
+    }
+    return std::all_of(partials.begin(), partials.end(), [](double p) { return p == 0.0; });
+}
+
+// The totals run on from operation to operation, and each addition rounds: parts that cancel
+// would leave a leftover such as -4e-16, shown as "-0.000". Where the groups in the list cancel
+// exactly, the total is exactly 0; every other total stays as it ran.
+void SettleTotals(AssemblyList& list) {
+    if (SumsToZero(list, [](const AssemblyItem& item) { return item.groupWeight; }))
+        list.totalWeight = 0.0;
+    if (SumsToZero(list, [](const AssemblyItem& item) { return item.groupVolume; }))
+        list.totalVolume = 0.0;
+}
+
 }  // namespace
 
 std::vector<int> RequiredInputs(std::string_view item_name) {
@@ -113,6 +147,7 @@ bool AddItem(AssemblyList& list, AssemblyItem item) {
     list.totalWeight += item.groupWeight;
     list.totalVolume += item.groupVolume;
     list.items[static_cast<std::size_t>(++list.lastIndex)] = std::move(item);
+    SettleTotals(list);
     return true;
 }
 
@@ -125,6 +160,7 @@ bool RemoveItem(AssemblyList& list, int index) {
         list.items[i] = std::move(list.items[i + 1]);
     list.items[static_cast<std::size_t>(list.lastIndex)] = AssemblyItem{};
     --list.lastIndex;
+    SettleTotals(list);
     return true;
 }
 
@@ -135,6 +171,7 @@ bool IncreaseQuantity(AssemblyList& list, int index) {
     Regroup(item);
     list.totalWeight += item.itemWeight;
     list.totalVolume += item.itemVolume;
+    SettleTotals(list);
     return true;
 }
 
@@ -146,6 +183,7 @@ bool DecreaseQuantity(AssemblyList& list, int index) {
     Regroup(item);
     list.totalWeight -= item.itemWeight;
     list.totalVolume -= item.itemVolume;
+    SettleTotals(list);
     return true;
 }
 
@@ -160,6 +198,7 @@ void FlipSign(AssemblyList& list, AssemblyItem& item) {
     Regroup(item);
     list.totalWeight += 2 * item.groupWeight;
     list.totalVolume += 2 * item.groupVolume;
+    SettleTotals(list);
 }
 
 }  // namespace
@@ -198,6 +237,7 @@ bool ToggleZero(AssemblyList& list, int index) {
     } else {
         list.totalVolume += item.groupVolume;
     }
+    SettleTotals(list);
     return true;
 }
 

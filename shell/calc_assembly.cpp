@@ -1,8 +1,13 @@
 #include "shell/calc_assembly.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iostream>
 
 #include "assembly/assembly_tracker.h"
 #include "assembly/io/export_lines.h"
@@ -110,7 +115,7 @@ bool WriteFiles(const AssemblyOptions& options, const AssemblyRun& run, std::ost
             return false;
         }
         if (!document->WritePdf(options.pdf)) {
-            err << "Error Saving " << options.pdf << "\n";
+            err << EscapedText(SaveErrorText(options.pdf, document->WriteError())) << "\n";
             return false;
         }
     }
@@ -118,35 +123,120 @@ bool WriteFiles(const AssemblyOptions& options, const AssemblyRun& run, std::ost
         const std::string bytes = ExportBytes(run.list, run.unit, run.decimals);
         if (options.csv == "-") {
             out << bytes;
-        } else if (!WriteFileAtomically(options.csv, bytes)) {
-            err << "Error Saving " << options.csv << "\n";
+        } else if (std::string reason; !WriteFileAtomically(options.csv, bytes, reason)) {
+            err << EscapedText(SaveErrorText(options.csv, reason)) << "\n";
             return false;
         }
     }
     return true;
 }
 
-// Reads the parts list whole; an empty text on success, otherwise what is wrong.
-std::string ReadList(const std::string& path, std::istream& in, std::string& text) {
-    std::istream* source = &in;
-    std::ifstream file;
-    if (path != "-") {
-        std::error_code ec;
-        if (!std::filesystem::is_regular_file(path, ec)) {
-            return "cannot read " + Echoed(path) + ": not a regular file";
-        }
-        file.open(path, std::ios::binary);
-        if (!file) return "cannot read " + Echoed(path);
-        source = &file;
-    }
+// Reads at most `limit` bytes of the process's standard input; false, with the error number,
+// when reading fails (a folder or a closed descriptor), which an empty list must not hide.
+bool ReadStandardInput(std::size_t limit, std::string& text, int& error) {
     // Read as it comes, so a short list costs no more than its own bytes.
     text.clear();
     char chunk[1 << 14];
-    while (text.size() <= kMaxListBytes && source->read(chunk, sizeof chunk).gcount() > 0)
-        text.append(chunk, static_cast<std::size_t>(source->gcount()));
-    if (source->bad()) return "cannot read " + Echoed(path);
+    while (text.size() < limit) {
+        const ssize_t n = ::read(STDIN_FILENO, chunk, std::min(sizeof chunk, limit - text.size()));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            error = errno;
+            return false;
+        }
+        if (n == 0) break;
+        text.append(chunk, static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// Reads the parts list whole; an empty text on success, otherwise what is wrong.
+std::string ReadList(const std::string& path, std::istream& in, std::string& text) {
+    if (path == "-" && &in == &std::cin) {
+        int error = 0;
+        if (!ReadStandardInput(kMaxListBytes + 1, text, error))
+            return "cannot read standard input: " + std::string(std::strerror(error));
+    } else {
+        std::istream* source = &in;
+        std::ifstream file;
+        if (path != "-") {
+            std::error_code ec;
+            const auto type = std::filesystem::status(path, ec).type();
+            if (type == std::filesystem::file_type::not_found)
+                return "cannot read " + Echoed(path) + ": it does not exist";
+            if (type != std::filesystem::file_type::regular)
+                return "cannot read " + Echoed(path) + ": not a regular file";
+            file.open(path, std::ios::binary);
+            if (!file) return "cannot read " + Echoed(path);
+            source = &file;
+        }
+        // Read as it comes, so a short list costs no more than its own bytes.
+        text.clear();
+        char chunk[1 << 14];
+        while (text.size() <= kMaxListBytes && source->read(chunk, sizeof chunk).gcount() > 0)
+            text.append(chunk, static_cast<std::size_t>(source->gcount()));
+        if (source->bad()) return "cannot read " + Echoed(path);
+    }
     if (text.size() > kMaxListBytes) return "the parts list is larger than a megabyte";
     return "";
+}
+
+// The file a path names, by device and inode whatever the spelling; a file still to be made
+// by its folder's and its own name.
+struct FileIdentity {
+    bool known = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    std::string name;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+FileIdentity Identity(const struct stat& info, std::string name = "") {
+    return {true, info.st_dev, info.st_ino, std::move(name)};
+}
+
+FileIdentity IdentityOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0) return Identity(info);
+    const std::filesystem::path p(path);
+    const std::string folder = p.has_parent_path() ? p.parent_path().string() : ".";
+    if (::stat(folder.c_str(), &info) == 0) return Identity(info, p.filename().string());
+    return {};
+}
+
+// An output must not overwrite the list it is made from, nor the other output.
+std::string OutputClash(const AssemblyOptions& options, bool list_on_stdin) {
+    FileIdentity list;
+    struct stat info {};
+    if (options.list != "-") {
+        list = IdentityOf(options.list);
+    } else if (list_on_stdin && ::fstat(STDIN_FILENO, &info) == 0 && S_ISREG(info.st_mode)) {
+        list = Identity(info);
+    }
+    const FileIdentity csv =
+        options.csv.empty() || options.csv == "-" ? FileIdentity{} : IdentityOf(options.csv);
+    const FileIdentity pdf = options.pdf.empty() ? FileIdentity{} : IdentityOf(options.pdf);
+    for (const auto& [option, output] : {std::pair{"--csv", csv}, std::pair{"--pdf", pdf}}) {
+        if (output.known && output == list)
+            return std::string(option) + " names the parts list itself";
+    }
+    if (csv.known && csv == pdf) return "--csv and --pdf name the same file";
+    return "";
+}
+
+// The list's lines, each ended by LF, CR LF or a CR alone; a UTF-8 byte-order mark before the
+// first line is no part of it.
+std::vector<std::string> ListLines(std::string_view text) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    std::vector<std::string> lines;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", pos);
+        lines.emplace_back(text.substr(pos, end == std::string_view::npos ? end : end - pos));
+        if (end == std::string_view::npos) break;
+        pos = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
+    }
+    return lines;
 }
 
 std::string Trim(const std::string& text) {
@@ -251,14 +341,12 @@ bool BuildAssembly(const AssemblyOptions& options, const std::string& text, Asse
     Driver user(desktop, window);
     AssemblyTracker& tracker = app.Tracker();
 
-    std::istringstream lines(text);
-    std::string raw;
     int number = 0;
     auto fail = [&](const std::string& reason) {
         err << "line " << number << ": " << reason << "\n";
         return false;
     };
-    while (std::getline(lines, raw)) {
+    for (const std::string& raw : ListLines(text)) {
         ++number;
         const std::string line = Trim(raw);
         if (line.empty() || line[0] == '#') continue;
@@ -345,6 +433,8 @@ int RunAssembly(const std::vector<std::string>& args, std::istream& in, std::ost
     }
     if (!options.pdf.empty() && !pdf) return Usage(err, "this build writes no PDF files");
     if (options.json && options.view) return Usage(err, "--json prints the panel, not --view");
+    if (std::string problem = OutputClash(options, &in == &std::cin); !problem.empty())
+        return Usage(err, problem);
     std::string text;
     if (std::string problem = ReadList(options.list, in, text); !problem.empty()) {
         return Usage(err, problem);

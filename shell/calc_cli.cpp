@@ -82,12 +82,13 @@ Usage:
       --csv FILE  also writes the assembly file as SAVE writes it, in those units and decimals;
                   with FILE -, the file goes to standard output and nothing else does
       --pdf FILE  also writes the report as PRINT composes it, as a PDF file; no display needed
-                  Files are written whole or not at all, and not when a line cannot be added.
+                  Files are written whole or not at all, and not when a line cannot be added;
+                  an output may be neither the list itself nor the other output.
       Exit status: 0 when every part is added; 2 when a line cannot be added (unknown shape or
       option, a part not fully defined, a refused value, a 51st part): standard error then says
       "line N: " and why, and nothing is printed; 1 for a usage error of the command itself,
       an empty assembly with --csv or --pdf, or a file that cannot be written ("Error Saving
-      FILE" on standard error).
+      FILE: REASON" on standard error).
 
   tarvix-calc materials
       Lists the material catalogue: family, index, name, density in lb/in3 (tab-separated).
@@ -261,12 +262,49 @@ std::string ShortestDecimal(double value) {
 
 std::string Echoed(std::string_view text) {
     constexpr std::size_t kLongest = 60;
-    if (text.size() <= kLongest) return "'" + std::string(text) + "'";
+    if (text.size() <= kLongest) return "'" + EscapedText(text) + "'";
     // Cut before a character, never inside one.
     std::size_t cut = kLongest - 3;
     while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
         --cut;
-    return "'" + std::string(text.substr(0, cut)) + "...'";
+    return "'" + EscapedText(text.substr(0, cut)) + "...'";
+}
+
+std::string EscapedText(std::string_view text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string shown;
+    auto escape = [&](unsigned char byte) {
+        shown += "\\x";
+        shown += kHex[byte >> 4];
+        shown += kHex[byte & 15];
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            if (byte < 0x20 || byte == 0x7f) {
+                escape(byte);
+            } else {
+                shown += static_cast<char>(byte);
+            }
+            ++i;
+            continue;
+        }
+        // A whole UTF-8 character stays, unless it is one of the C1 controls U+0080..U+009F;
+        // a stray byte is escaped alone.
+        const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC2 ? 2 : 0;
+        std::size_t n = length > 0 && i + length <= text.size() ? 1 : 0;
+        while (n > 0 && n < length && (static_cast<unsigned char>(text[i + n]) & 0xC0) == 0x80)
+            ++n;
+        const bool c1 = byte == 0xC2 && n == 2 && static_cast<unsigned char>(text[i + 1]) < 0xA0;
+        if (n == 0 || n < length || byte > 0xF4 || c1) {
+            escape(byte);
+            ++i;
+            continue;
+        }
+        shown.append(text.substr(i, length));
+        i += length;
+    }
+    return shown;
 }
 
 std::string Lower(std::string text) {

@@ -22,7 +22,10 @@ int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostre
 // Text helpers shared by the sub-commands.
 std::string ShortestDecimal(double value);
 std::string Lower(std::string text);
-// An argument as error messages echo it: in quotes, and cut short when it is long.
+// An argument as error messages echo it: in quotes, cut short when it is long, escaped.
 std::string Echoed(std::string_view text);
+// The text with its control characters written as \xHH (so "\x1b" for ESC), which a terminal
+// would otherwise act on; the bytes of readable UTF-8 characters stay as they are.
+std::string EscapedText(std::string_view text);
 
 }  // namespace tarvix

@@ -95,6 +95,7 @@ LoadedSettings ReadOrCreateSettings(const std::string& path) {
 }
 
 Settings LoadSettings(const std::string& directory) {
+    if (directory.empty()) return Effective(Settings{});
     return ReadOrCreateSettings(directory + std::string(kSettingsFileName)).settings;
 }
 

@@ -44,7 +44,8 @@ inline constexpr std::size_t kSettingsReadLimit = 4096;
 // be read.
 LoadedSettings ReadOrCreateSettings(const std::string& path);
 
-// Reads weights.ini from the directory (which ends in a separator), as ReadOrCreateSettings.
+// Reads weights.ini from the directory (which ends in a separator), as ReadOrCreateSettings; with
+// no directory (an empty one), the defaults, and nothing is written.
 Settings LoadSettings(const std::string& directory);
 
 bool TrackerOn(const Settings& settings);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/user_folders.h"
 #include "shell/settings.h"
 
 namespace tarvix {
@@ -31,35 +32,27 @@ std::filesystem::path UserConfigFolder(const SettingsEnvironment& env) {
     return {};
 }
 
-// The system's shared program folders never take a settings file, not even when the
-// administrator starts the program: it would outlive the package and speak for every user.
-bool SharedProgramFolder(const std::string& directory) {
-    const std::filesystem::path folder = std::filesystem::path(directory).lexically_normal();
-    for (const char* shared : {"/usr/bin/", "/usr/local/bin/", "/bin/", "/usr/games/"}) {
-        if (folder == std::filesystem::path(shared)) return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 SettingsEnvironment CurrentSettingsEnvironment() {
-    return {Variable("XDG_CONFIG_HOME"), Variable("HOME"), [](const std::string& directory) {
-                return !SharedProgramFolder(directory) &&
-                       ::access(directory.c_str(), W_OK | X_OK) == 0;
+    return {Variable("XDG_CONFIG_HOME"), UserHome(), [](const std::string& directory) {
+                return !SystemFolder(directory) && ::access(directory.c_str(), W_OK | X_OK) == 0;
             }};
 }
 
 std::string SettingsDirectory(const std::string& program_directory,
                               const SettingsEnvironment& env) {
-    if (Present(program_directory + std::string(kSettingsFileName))) return program_directory;
-    if (env.canCreateIn && env.canCreateIn(program_directory)) return program_directory;
+    // A file in a system folder is no user's own: it is neither read nor made there.
+    if (!SystemFolder(program_directory)) {
+        if (Present(program_directory + std::string(kSettingsFileName))) return program_directory;
+        if (env.canCreateIn && env.canCreateIn(program_directory)) return program_directory;
+    }
     const std::filesystem::path config = UserConfigFolder(env);
-    if (config.empty()) return program_directory;
+    if (config.empty()) return "";
     const std::filesystem::path folder = config / "tarvix";
     std::error_code error;
     std::filesystem::create_directories(folder, error);
-    if (error) return program_directory;
+    if (error) return "";
     return folder.string() + '/';
 }
 

@@ -25,8 +25,9 @@ bool SaveAssembly(Desktop& desktop, TopLevelWindow* owner, const AssemblyList& l
     }
     const std::string path = desktop.SaveDialog(owner, kSaveTitle, kSaveFilter, kSaveExtension);
     if (path.empty()) return false;
-    if (!WriteFileAtomically(path, ExportBytes(list, unit, decimals))) {
-        ShowInfo(desktop, owner, "Error Saving " + path);
+    std::string reason;
+    if (!WriteFileAtomically(path, ExportBytes(list, unit, decimals), reason)) {
+        ShowInfo(desktop, owner, SaveErrorText(path, reason));
         return false;
     }
     return true;

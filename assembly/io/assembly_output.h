@@ -8,7 +8,7 @@ namespace tarvix {
 
 // SAVE: asks for a file ("Save File As", .csv or .txt) and writes the list into it in the unit
 // and decimals on screen, whole or not at all. Says "No Items In Assembly" for an empty list and
-// "Error Saving " with the path when the file cannot be written. True only when the file was
+// "Error Saving " with the path and the reason when the file cannot be written. True only when the file was
 // written: the list then counts as saved.
 bool SaveAssembly(Desktop& desktop, TopLevelWindow* owner, const AssemblyList& list, Unit unit,
                   int decimals);

@@ -19,12 +19,14 @@ class OffscreenPdfDocument final : public PdfDocument {
     }
     void NewPage(int handle) override { document_.NewPage(handle); }
     void EndDoc(int handle) override { document_.EndDoc(handle); }
-    bool WritePdf(const std::string& path) override { return document_.RenderPdf(path); }
+    bool WritePdf(const std::string& path) override { return document_.RenderPdf(path, &error_); }
+    std::string WriteError() const override { return error_; }
 
   private:
     // Declared first: the application outlives the document.
     OffscreenApplication application_;
     QtPrintDocument document_;
+    std::string error_;
 };
 
 }  // namespace

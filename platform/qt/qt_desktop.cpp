@@ -17,6 +17,7 @@
 #include "platform/qt/font_setup.h"
 #include "platform/qt/qt_print_document.h"
 #include "platform/qt/qt_top_level_window.h"
+#include "platform/user_folders.h"
 
 namespace tarvix {
 namespace {
@@ -80,7 +81,10 @@ std::string QtDesktop::SaveDialog(TopLevelWindow* owner, std::string_view title,
                                   std::string_view filter, std::string_view default_extension) {
     // The program's own folder, unless it cannot take the file, as in a system-wide install.
     QString start = QString::fromStdString(ProgramDirectory());
-    if (!QFileInfo(start).isWritable()) start = QDir::homePath();
+    if (!QFileInfo(start).isWritable() || SystemFolder(ProgramDirectory())) {
+        const std::string home = UserHome();
+        start = home.empty() ? QDir::homePath() : QString::fromStdString(home);
+    }
     QFileDialog dialog(OwnerWidget(owner), ToQString(title), start);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -111,7 +111,8 @@ void QtPrintDocument::EndDoc(int handle) {
     if (when_ended_ == WhenEnded::kPreview) ShowPreview(preview_owner_);
 }
 
-bool QtPrintDocument::RenderPdf(const std::string& path) const {
+bool QtPrintDocument::RenderPdf(const std::string& path, std::string* reason) const {
+    if (reason) reason->clear();
     if (pages_.empty()) return false;
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -127,7 +128,11 @@ bool QtPrintDocument::RenderPdf(const std::string& path) const {
         if (!painter.end()) return false;
     }
     const QByteArray& bytes = buffer.data();
-    return WriteFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
+    std::string why;
+    const bool written =
+        WriteFileAtomically(path, std::string_view(bytes.constData(), bytes.size()), why);
+    if (reason) *reason = why;
+    return written;
 }
 
 void QtPrintDocument::ShowPreview(TopLevelWindow* owner) const {

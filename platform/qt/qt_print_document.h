@@ -34,8 +34,8 @@ class QtPrintDocument final : public PrintDocument {
     int PageCount() const { return static_cast<int>(pages_.size()); }
 
     // Writes the pages as a PDF file, whole or not at all; false when there is no document or
-    // the file cannot be written.
-    bool RenderPdf(const std::string& path) const;
+    // the file cannot be written, with the reason in `reason` when one is given.
+    bool RenderPdf(const std::string& path, std::string* reason = nullptr) const;
     // Opens the print preview over the owner (or on its own when null) and returns when the user
     // closes it.
     void ShowPreview(TopLevelWindow* owner) const;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,37 @@ TEST(AssemblyListTest, OperationSequencesKeepTheTotals) {
         // Volumes are ten times the weights throughout.
         EXPECT_EQ(item.groupVolume, 10 * c.groupWeight) << c.what;
         EXPECT_EQ(list.totalVolume, 10 * c.totalWeight) << c.what;
+    }
+}
+
+// Parts whose groups cancel leave totals of exactly 0, whatever order the roundings of the
+// running sums took; other totals run on as before, leftovers and all.
+TEST(AssemblyListTest, PartsThatCancelLeaveExactlyZero) {
+    const double a = 0.91891585290287, b = 3.6756634116115, c = 0.1 + 0.2;
+    // clang-format off
+    struct Case { const char* what; std::vector<Step> steps; double running; };
+    const Case cases[] = {
+        {"added, then cavities in reverse", {{kAdd, a, 1}, {kAdd, b, 1}, {kAdd, b, 1},
+         {kCavity, 0, 2}, {kAdd, a, 1}, {kCavity, 0, 3}}, 0},
+        {"a cavity with more parts, then QTY-", {{kAdd, c, 3}, {kAdd, b, 1}, {kAdd, c, 4},
+         {kCavity, 0, 2}, {kQtyMinus, 0, 2}, {kAdd, b, 1}, {kCavity, 0, 3}}, 0},
+        {"the cancelling items removed", {{kAdd, b, 1}, {kAdd, a, 1}, {kQtyPlus, 0, 1},
+         {kAdd, c, 1}, {kRemove, 0, 1}, {kAdd, b, 1}, {kCavity, 0, 2}, {kRemove, 0, 1}}, 0},
+        {"zeroed parts count as gone", {{kAdd, a, 1}, {kAdd, b, 7}, {kAdd, a, 1},
+         {kCavity, 0, 2}, {kZero, 0, 1}}, 0},
+        {"no cancelling: the running sum", {{kAdd, 0.1, 1}, {kAdd, 0.2, 1}, {kAdd, 0.3, 1},
+         {kCavity, 0, 2}}, ((0.1 + 0.2) + 0.3) + 2 * -0.3},
+    };
+    // clang-format on
+    for (const Case& k : cases) {
+        AssemblyList list;
+        for (const Step& s : k.steps)
+            ASSERT_TRUE(Apply(list, s)) << k.what;
+        EXPECT_EQ(list.totalWeight, k.running) << k.what;
+        EXPECT_FALSE(std::signbit(list.totalWeight)) << k.what;
+        if (k.running == 0) {
+            EXPECT_EQ(list.totalVolume, 0.0) << k.what;
+        }
     }
 }
 

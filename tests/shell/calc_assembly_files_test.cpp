@@ -25,11 +25,13 @@ class TextPdfDocument final : public PdfDocument {
     void NewPage(int) override { pages_ += "page\n"; }
     void EndDoc(int) override {}
     bool WritePdf(const std::string& path) override {
-        return WriteFileAtomically(path, "page\n" + pages_);
+        return WriteFileAtomically(path, "page\n" + pages_, error_);
     }
+    std::string WriteError() const override { return error_; }
 
   private:
     std::string pages_;
+    std::string error_;
 };
 
 const PdfDocumentFactory kTextPdf = [] { return std::make_unique<TextPdfDocument>(); };
@@ -85,10 +87,33 @@ TEST_F(CalcAssemblyFiles, NoFileWhenTheListStopsIsEmptyOrCannotBeWritten) {
     EXPECT_FALSE(fs::exists(Path("a.csv")) || fs::exists(Path("a.pdf")));
     fs::create_directory(Path("taken"));
     EXPECT_EQ(Run({"--csv", Path("taken")}, "round 1 12\n"), 1);
-    EXPECT_EQ(err_, "Error Saving " + Path("taken") + "\n");
+    EXPECT_EQ(err_, "Error Saving " + Path("taken") + ": a folder\n");
     EXPECT_EQ(Run({"--csv", "-", "--pdf", Path("missing/a.pdf")}, "round 1 12\n"), 1);
-    EXPECT_EQ(err_, "Error Saving " + Path("missing/a.pdf") + "\n");
+    EXPECT_EQ(err_, "Error Saving " + Path("missing/a.pdf") + ": the folder does not exist\n");
     EXPECT_EQ(out_, "");
+}
+
+// The same file, however it is spelt: another path to it, a link to it.
+TEST_F(CalcAssemblyFiles, AnOutputThatIsTheListOrTheOtherOutputIsRefused) {
+    ASSERT_TRUE(WriteFileAtomically(Path("list.txt"), "round 1 12\n"));
+    fs::create_directory(Path("sub"));
+    fs::create_symlink(Path("list.txt"), Path("link.txt"));
+    const std::string list = Path("list.txt");
+    // clang-format off
+    struct Case { std::vector<std::string> args; std::string message; };
+    const Case cases[] = {
+        {{"--csv", Path("sub/../list.txt"), list}, "--csv names the parts list itself"},
+        {{"--pdf", Path("link.txt"), list}, "--pdf names the parts list itself"},
+        {{"--csv", Path("a.csv"), "--pdf", Path("sub/../a.csv"), list},
+         "--csv and --pdf name the same file"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        EXPECT_EQ(Run(c.args, ""), 1);
+        EXPECT_EQ(err_.rfind("tarvix-calc assembly: " + c.message + "\n", 0), 0u) << err_;
+    }
+    EXPECT_EQ(Content("list.txt"), "round 1 12\n");
+    EXPECT_FALSE(fs::exists(Path("a.csv")));
 }
 
 TEST_F(CalcAssemblyFiles, UsageErrors) {

@@ -1,9 +1,12 @@
 #include "shell/calc_assembly.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -54,6 +57,11 @@ TEST(CalcAssembly, PanelOfTheLastPart) {
         // Each part's options as weigh takes them.
         {{}, "pipe --row 40 --quantity 7 120\n", "ALUMINUM|7|171.508|16.722|117.054|117.054|1,200.556"},
         {{}, "\"cone frustum\" --density 0.3 4 2 9\n", "user|1|65.973|19.792|19.792|19.792|65.973"},
+        // A byte-order mark; lines ended by CR alone.
+        {{}, "\xEF\xBB\xBFround 1 12\r# x\rround 2 12\r", "ALUMINUM|1|37.699|3.676|3.676|4.595|47.124"},
+        // Parts that cancel: the assembly is 0, not -0.000.
+        {{}, "round 1 12\nround 2 12\nround 2 12 | cavity\nround 1 12 | cavity\n",
+         "ALUMINUM|1|-9.425| -.919| -.919|0|0"},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -127,6 +135,11 @@ TEST(CalcAssembly, BadListsPrintNothing) {
         {"round 1\n", "line 1: the part is not fully defined\n"},
         {"weight 2\n", "line 1: a part given by its volume or weight cannot be added\n"},
         {"blob 1\n", "line 1: unknown shape 'blob'"},
+        {"round\x1b]0;X\x07 1 12\n", "line 1: unknown shape 'round\\x1b]0;X\\x07'"},
+        // A C1 control (CSI) and a stray byte are escaped; a whole character stays.
+        {"\xC2\x9B\xFFround\xC3\xA9 1 12\n",
+         "line 1: unknown shape '\\xc2\\x9b\\xffround\xC3\xA9'"},
+        {"round --colour red 1 2\n", "line 1: unknown option '--colour'"},
         {"round 1 2 3\n", "line 1: there is no input 3"},
         {fifty_one, "line 51: the assembly holds at most 50 items\n"},
     };
@@ -154,6 +167,29 @@ TEST(CalcAssembly, UsageErrors) {
         EXPECT_EQ(r.out, "") << args[0];
         EXPECT_NE(r.err.find("tarvix-calc assembly: "), std::string::npos) << r.err;
     }
+    EXPECT_EQ(
+        RunList({file}, "")
+            .err.rfind("tarvix-calc assembly: cannot read '" + file + "': it does not exist\n", 0),
+        0u);
+}
+
+// Standard input that cannot be read is an error, not an empty list.
+TEST(CalcAssembly, AReadErrorOnStandardInput) {
+    const int saved = dup(STDIN_FILENO);
+    const int folder = open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(folder, 0);
+    dup2(folder, STDIN_FILENO);
+    std::ostringstream out, err;
+    const int status = RunAssembly({}, std::cin, out, err);
+    dup2(saved, STDIN_FILENO);
+    close(saved);
+    close(folder);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(
+        err.str().rfind("tarvix-calc assembly: cannot read standard input: Is a directory\n", 0),
+        0u)
+        << err.str();
+    EXPECT_EQ(out.str(), "");
 }
 
 TEST(CalcAssembly, SplitsLinesAsAShellWould) {

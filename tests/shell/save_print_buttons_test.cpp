@@ -39,7 +39,7 @@ TEST_F(SavePrintButtons, OnlyASaveThatWroteTheFileCountsAsSaved) {
     fs::create_directory(Path("taken.csv"));
     desktop_->AnswerSaveDialog(Path("taken.csv"));
     Click(kSave);
-    EXPECT_EQ(LastMessage(), "Error Saving " + Path("taken.csv"));
+    EXPECT_EQ(LastMessage(), "Error Saving " + Path("taken.csv") + ": a folder");
     EXPECT_TRUE(CloseAsks());
 
     desktop_->AnswerSaveDialog(Path("parts.csv"));

@@ -45,7 +45,7 @@ TEST_F(SettingsLocationTest, FolderByProgramFolderAndEnvironment) {
         {true, false, xdg, Home(), "bin/"},             // a file beside the program always wins
         {false, false, xdg, Home(), "xdg/tarvix/"},
         {false, false, "relative/xdg", Home(), "home/.config/tarvix/"},
-        {false, false, "", "", "bin/"},                 // nowhere else to go: defaults only
+        {false, false, "", "", ""},                     // nowhere to go: defaults, no file
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -53,7 +53,8 @@ TEST_F(SettingsLocationTest, FolderByProgramFolderAndEnvironment) {
         if (c.beside) Write(root_ / "bin" / "weights.ini", "assemblytracker=off\r\n");
         SettingsEnvironment env = Env(c.writable, c.config_home);
         env.home = c.home;
-        EXPECT_EQ(SettingsDirectory(Program(), env), root_.string() + "/" + c.expected)
+        EXPECT_EQ(SettingsDirectory(Program(), env),
+                  c.expected.empty() ? "" : root_.string() + "/" + c.expected)
             << c.beside << c.writable << c.config_home << "|" << c.home;
     }
 }
@@ -83,8 +84,12 @@ TEST_F(SettingsLocationTest, ActualCreationRights) {
     EXPECT_FALSE(env.canCreateIn("/usr/local/bin/"));
     const std::string nested = (root_ / "config-is-a-file").string();
     Write(nested, "");
-    EXPECT_EQ(SettingsDirectory(Program() + "missing/", {nested, "", env.canCreateIn}),
-              Program() + "missing/");
+    EXPECT_EQ(SettingsDirectory(Program() + "missing/", {nested, "", env.canCreateIn}), "");
+    // Nowhere to keep settings: the defaults, and no file anywhere.
+    EXPECT_EQ(LoadSettings("").lines[0], "assemblytracker=on");
+    EXPECT_FALSE(fs::exists(kSettingsFileName));
+    // A system folder is never the settings folder, whoever could write to it.
+    EXPECT_EQ(SettingsDirectory("/usr/bin/", Env(true)), Home() + "/.config/tarvix/");
 }
 
 }  // namespace
