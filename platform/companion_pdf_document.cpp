@@ -36,23 +36,49 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// Reads what the writer says until it closes its end; a reason is one short line.
+std::string ReadReason(int fd) {
+    std::string text;
+    char chunk[512];
+    for (;;) {
+        const ssize_t got = read(fd, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        if (text.size() < 4096) text.append(chunk, static_cast<std::size_t>(got));
+    }
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
+    return text;
+}
+
 // Runs `program FILE` with `script` on its standard input; true when it says FILE was written.
-bool RunWriter(const std::string& program, const std::string& path, std::string_view script) {
+// The writer's standard output carries the reason when it cannot write FILE: this program's own
+// standard output may carry the CSV file.
+bool RunWriter(const std::string& program, const std::string& path, std::string_view script,
+               std::string& reason) {
+    reason.clear();
     int pipe_fds[2];
     if (pipe2(pipe_fds, O_CLOEXEC) != 0) return false;
+    int reason_fds[2];
+    if (pipe2(reason_fds, O_CLOEXEC) != 0) {
+        close(pipe_fds[0]);
+        close(pipe_fds[1]);
+        return false;
+    }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipe_fds[0], STDIN_FILENO);
-    // Whatever the writer says goes to standard error: standard output may carry the CSV file.
-    posix_spawn_file_actions_adddup2(&actions, STDERR_FILENO, STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, reason_fds[1], STDOUT_FILENO);
     const char* argv[] = {program.c_str(), path.c_str(), nullptr};
     pid_t child = 0;
     const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr,
                                     const_cast<char* const*>(argv), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(pipe_fds[0]);
+    close(reason_fds[1]);
     if (spawned != 0) {
         close(pipe_fds[1]);
+        close(reason_fds[0]);
         return false;
     }
     // A writer that stops reading early must not end this program with SIGPIPE.
@@ -63,6 +89,8 @@ bool RunWriter(const std::string& program, const std::string& path, std::string_
     const bool sent = WriteAll(pipe_fds[1], script);
     close(pipe_fds[1]);
     sigaction(SIGPIPE, &previous, nullptr);
+    reason = ReadReason(reason_fds[0]);
+    close(reason_fds[0]);
     int status = 0;
     while (waitpid(child, &status, 0) < 0) {
         if (errno != EINTR) return false;
@@ -86,11 +114,13 @@ class CompanionPdfDocument final : public PdfDocument {
     void NewPage(int handle) override { script_.NewPage(handle); }
     void EndDoc(int handle) override { script_.EndDoc(handle); }
     bool WritePdf(const std::string& path) override {
-        return !script_.Script().empty() && RunWriter(program_, path, script_.Script());
+        return !script_.Script().empty() && RunWriter(program_, path, script_.Script(), error_);
     }
+    std::string WriteError() const override { return error_; }
 
   private:
     std::string program_;
+    std::string error_;
     PrintScriptRecorder script_;
 };
 

@@ -20,9 +20,10 @@ int main(int argc, char** argv) {
         std::cerr << "usage: tarvix-pdf FILE < SCRIPT\n";
         return 2;
     }
-    std::string script(kMaxScriptBytes + 1, '\0');
-    std::cin.read(script.data(), static_cast<std::streamsize>(script.size()));
-    script.resize(static_cast<std::size_t>(std::cin.gcount()));
+    std::string script;
+    char chunk[1 << 14];
+    while (script.size() <= kMaxScriptBytes && std::cin.read(chunk, sizeof chunk).gcount() > 0)
+        script.append(chunk, static_cast<std::size_t>(std::cin.gcount()));
     if (std::cin.bad() || script.size() > kMaxScriptBytes) {
         std::cerr << "tarvix-pdf: the print script cannot be read\n";
         return 2;
@@ -34,5 +35,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (bad_line < 0) return 1;
-    return document->WritePdf(argv[1]) ? 0 : 1;
+    if (document->WritePdf(argv[1])) return 0;
+    // Standard output goes back to the calculator: the reason for its "Error Saving" message.
+    std::cout << document->WriteError() << std::endl;
+    return 1;
 }

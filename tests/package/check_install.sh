@@ -82,6 +82,10 @@ answer=$("$prefix/bin/tarvix-calc" weigh round 1 12 | head -3 | tr '\n' ' ')
 echo 'round 1 12' | env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/tarvix-calc" assembly \
     --pdf "$work/report.pdf" >/dev/null || fail "tarvix-calc assembly --pdf"
 pdftotext "$work/report.pdf" - 2>/dev/null | grep -q "TOTAL WEIGHT - POUNDS" || fail "report PDF"
+refused=$(echo 'round 1 12' | "$prefix/bin/tarvix-calc" assembly --pdf "$work/none/r.pdf" 2>&1) &&
+    fail "--pdf into a missing folder succeeded"
+[ "$refused" = "Error Saving $work/none/r.pdf: the folder does not exist" ] ||
+    fail "--pdf refusal: $refused"
 for program in tarvix tarvix-calc; do
     version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/$program" --version) || true
     [ "$version" = "$program 3.0.0" ] || fail "$program --version: $version"

@@ -112,8 +112,10 @@ TEST(PrintScript, CompanionGetsTheScriptAndTheFile) {
     Compose(recorder);
     EXPECT_EQ(temp.Content("out.pdf"), recorder.Script());
 
-    std::ofstream(writer) << "#!/bin/sh\nexit 1\n";
+    // A refusal's reason comes back on the writer's standard output.
+    std::ofstream(writer) << "#!/bin/sh\necho 'read-only'\nexit 1\n";
     EXPECT_FALSE(document->WritePdf(out));
+    EXPECT_EQ(document->WriteError(), "read-only");
     EXPECT_FALSE(OpenCompanionPdfDocument(temp.Path("missing"))->WritePdf(out));
 }
 
