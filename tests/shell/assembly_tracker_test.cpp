@@ -63,10 +63,15 @@ TEST_F(TrackerTest, ItemPlusCopiesThePartAndShowsIt) {
 
 TEST_F(TrackerTest, RefusedParts) {
     // clang-format off
-    struct Case { const char* what; int shape; std::vector<const char*> inputs; };
-    const Case cases[] = {{"nothing typed", kRound, {}},
-                          {"cone frustum without its length", kConeFrustum, {"4", "2"}},
-                          {"an erased input", kRound, {"1", "12", ""}}};
+    struct Case {
+        const char* what; int shape; std::vector<const char*> inputs; const char* detail;
+    };
+    const Case cases[] = {
+        {"nothing typed", kRound, {}, "input 1 (outside diameter) and input 2 (length) are missing"},
+        {"cone frustum without its length", kConeFrustum, {"4", "2"}, "input 3 (height) is missing"},
+        {"an erased input", kRound, {"1", "12", ""}, "input 2 (length) is missing"},
+        {"a pyramid", kPyramid, {"1", "2"}, "input 3 (pyramid height) is missing"},
+        {"a section without its length", kChannels, {}, "input 4 (length) is missing"}};
     // clang-format on
     for (const Case& c : cases) {
         Start();
@@ -77,6 +82,7 @@ TEST_F(TrackerTest, RefusedParts) {
         Click(kItemPlus);
         EXPECT_EQ(LastMessage(), "Shape Not Fully Defined") << c.what;
         EXPECT_EQ(desktop_->Messages().back().title, "Info");
+        EXPECT_EQ(desktop_->Messages().back().detail, c.detail);
         EXPECT_TRUE(Tracker().List().Empty()) << c.what;
     }
     // A known volume defines no input at all.
