@@ -189,8 +189,10 @@ void Calculator::CommitDimension(int k) {
     ApplyLimits(part_, k);
     part_.defined[k - 1] = true;
     AdvanceInputs(k);
-    if (part_[dim] != before)
-        notices_.Limited(InputId(k), Dimension(part_[dim]), LengthSymbol(unit_));
+    // A limit that moves the value by less than the shown digits, such as the rounding in
+    // 7620 mm = 300 in, changes nothing the user could see.
+    const std::string shown = Dimension(part_[dim]);
+    if (shown != Dimension(before)) notices_.Limited(InputId(k), shown, LengthSymbol(unit_));
 }
 
 void Calculator::ZeroFillets(int j) {
@@ -280,13 +282,13 @@ void Calculator::CommitQuantity() {
     if (!typed.Ok()) return;
     // Limit before converting, so no typed value can overflow the integer.
     double q = typed.value;
-    const bool limited = q < 1 || q > kMaxQuantity;
     if (q < 1) q = 1;
     if (q > kMaxQuantity) q = kMaxQuantity;
     part_.quantity = static_cast<int>(std::nearbyint(q));
     if (part_.quantity < 1) part_.quantity = 1;
     window_.SetText(ids::kQuantity, FormatWhole(part_.quantity));
-    if (limited) notices_.Limited(ids::kQuantity, FormatWhole(part_.quantity), "");
+    if (std::nearbyint(typed.value) != part_.quantity)
+        notices_.Limited(ids::kQuantity, FormatWhole(part_.quantity), "");
     ComputeVolume();
 }
 
