@@ -251,14 +251,10 @@ TEST_F(CalculatorTest, FieldNotices) {
         {kMm, ids::kRound, "", ids::kInput[0], "-5", "Limited to .025 mm"},
         {kInch, ids::kRoundOdId, "1=2", ids::kInput[1], "2.5", "Limited to 1.998 in"},
         {kInch, ids::kRound, "", ids::kInput[0], "2+", "Syntax error"},
-        {kInch, ids::kRound, "", ids::kInput[0], "(2+3)4", "Syntax error"},
         {kInch, ids::kRound, "1=1", ids::kInput[1], "300.0004", ""},  // no visible change
-        {kInch, ids::kRound, "", ids::kInput[0], " ", ""},
         {kInch, ids::kRound, "", ids::kQuantity, "20000", "Limited to 10000"},
-        {kInch, ids::kRound, "", ids::kQuantity, "2.5", ""},
         {kInch, ids::kRound, "", ids::kQuantity, ".5", "Limited to 1"},
         {kInch, ids::kKnownVolumeMode, "", ids::kKnownValue, "0", "Limited to .001 ci"},
-        {kInch, ids::kKnownWeightMode, "", ids::kKnownValue, "1e3", "Syntax error"},
         {kInch, ids::kFamilyUser, "", ids::kDensityEntry, "-1", "Limited to .00100 lb/ci"},
     };
     // clang-format on
@@ -276,6 +272,7 @@ TEST_F(CalculatorTest, FieldNotices) {
     Input(2, "12");  // the next accepted value clears it
     EXPECT_EQ(Get(ids::kInput[1]).notice, "");
     Input(2, "2(3)");
+    ASSERT_EQ(Get(ids::kInput[1]).notice, "Syntax error");
     Click(ids::kSphere);  // and so does a new shape
     EXPECT_EQ(Get(ids::kInput[1]).notice, "");
 }
