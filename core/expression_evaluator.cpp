@@ -301,6 +301,7 @@ char MixedJoint(std::string_view text, std::size_t blank) {
     std::size_t i = blank;
     while (i > 0 && IsNumberCharacter(text[i - 1]))
         --i;
+    if (i == blank) return '+';  // no whole number: "- 1/2" stays a signed fraction
     int minuses = 0;
     for (; i > 0 && (text[i - 1] == '-' || text[i - 1] == '+'); --i) {
         if (text[i - 1] == '-') ++minuses;

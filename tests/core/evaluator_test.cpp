@@ -87,7 +87,7 @@ TEST(FieldTextTest, MixedNumbersBlanksAndTrimming) {
         // A minus makes the whole mixed number negative, however it is reached.
         {"-1 1/2", -1.5}, {"-1 100/128", -1.78125}, {"-1 1/2*2", -2}, {"(-2 3/4)", -2.75},
         {"3-1 1/2", 1.5}, {"3--1 1/2", 4.5}, {"3+-1 1/2", 1.5}, {"3-+1 1/2", 1.5},
-        {"1 1/2 1", 0, kSyntax}, {"1 1/2/", 0, kSyntax},
+        {"- 1/2", 0, kSyntax}, {"3- 1/2", 2.5}, {"1 1/2 1", 0, kSyntax}, {"1 1/2/", 0, kSyntax},
         {"1 1/0", 0, kDivisionByZero}, {"(1 1/2", 0, kUnbalanced},
         {"", 0, kNoExpression}, {" \t ", 0, kNoExpression},
         // Blanks between operators are read; blanks splitting a number are refused.
