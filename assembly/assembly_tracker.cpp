@@ -3,7 +3,9 @@
 #include "assembly/assembly_operations.h"
 #include "assembly/tracker_texts.h"
 #include "core/control_ids.h"
+#include "core/missing_inputs.h"
 #include "core/section_tables.h"
+#include "core/shape_catalogue.h"
 
 namespace tarvix {
 namespace {
@@ -14,6 +16,14 @@ constexpr const char* kFull = "Assembly Is Full (50 Items)";
 constexpr int kValueFields[] = {ids::kItemMaterial,  ids::kItemQuantity, ids::kItemVolume,
                                 ids::kItemWeight,    ids::kGroupWeight,  ids::kAssemblyWeight,
                                 ids::kAssemblyVolume};
+
+// The shape whose inputs the item name asks for, also while a known value stands in for it.
+int ItemShape(const CurrentPart& part) {
+    for (int id = 1; id <= kShapeCount; ++id) {
+        if (Shape(id).itemName == part.itemName) return id;
+    }
+    return 0;
+}
 
 Rgb TextColour(bool red) {
     return red ? colour::kRed : colour::kBlack;
@@ -72,11 +82,13 @@ void AssemblyTracker::Changed() {
 void AssemblyTracker::AddCurrentPart() {
     calc_.UndefineEmptyInputs();
     const CurrentPart& part = calc_.Part();
+    std::vector<int> missing;
     for (int k : RequiredInputs(part.itemName)) {
-        if (!part.defined[static_cast<std::size_t>(k - 1)]) {
-            ShowInfo(desktop_, &window_, kNotDefined);
-            return;
-        }
+        if (!part.defined[static_cast<std::size_t>(k - 1)]) missing.push_back(k);
+    }
+    if (!missing.empty()) {
+        ShowInfo(desktop_, &window_, kNotDefined, MissingInputsText(ItemShape(part), missing));
+        return;
     }
     if (list_.Full()) {
         ShowInfo(desktop_, &window_, kFull);

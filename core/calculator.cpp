@@ -82,8 +82,9 @@ void Calculator::SetUpShape(SetUp kind) {
         window_.SetText(ids::kUpperCaption[k - 1], "");
         window_.SetText(ids::kLowerCaption[k - 1], "");
         SetInputText(k, std::string(kBlank));
-        // A new shape starts clean: no field keeps the red of an earlier error.
+        // A new shape starts clean: no field keeps the red of an earlier error, nor its notice.
         window_.SetColours(InputId(k), colour::kBlack, colour::kInputBackground);
+        notices_.Clear(InputId(k));
     }
     window_.SetText(ids::kKnownCaption, "");
     EnableInput(1, true);
@@ -95,6 +96,7 @@ void Calculator::SetUpShape(SetUp kind) {
     window_.SetText(ids::kVolume, kBlank);
     window_.SetText(ids::kKnownValue, kBlank);
     window_.SetColours(ids::kKnownValue, colour::kBlack, colour::kInputBackground);
+    notices_.Clear(ids::kKnownValue);
     ColourMarker(ids::kInputMarker[0], colour::kGreen);
     for (int k = 2; k <= 6; ++k)
         ColourMarker(ids::kInputMarker[k - 1], colour::kRed);
@@ -170,6 +172,7 @@ void Calculator::CommitDimension(int k) {
     if (dim == kDimCount) return;  // a section row's dimension is shown, never typed
     if (IsStructural(part_.shape) && k == 4 && window_.GetText(InputId(4)).empty()) {
         last_error_ = EvalError::kNoExpression;
+        notices_.Read(InputId(4), last_error_);
         ClearResults();
         part_.defined[3] = false;
         return;
@@ -182,9 +185,14 @@ void Calculator::CommitDimension(int k) {
         return;
     }
     if (!keep) part_[dim] = ToInches(typed.value, unit_);
+    const double before = part_[dim];
     ApplyLimits(part_, k);
     part_.defined[k - 1] = true;
     AdvanceInputs(k);
+    // A limit that moves the value by less than the shown digits, such as the rounding in
+    // 7620 mm = 300 in, changes nothing the user could see.
+    const std::string shown = Dimension(part_[dim]);
+    if (shown != Dimension(before)) notices_.Limited(InputId(k), shown, LengthSymbol(unit_));
 }
 
 void Calculator::ZeroFillets(int j) {
@@ -262,8 +270,15 @@ void Calculator::SectionRowChosen() {
 }
 
 void Calculator::CommitQuantity() {
+    // Enter held down commits the field again and again: what the program wrote keeps its notice.
+    const bool rewritten = !window_.IsEdited(ids::kQuantity);
     const Evaluation typed = EvaluateInputField(window_, ids::kQuantity);
     last_error_ = typed.error;
+    if (rewritten && typed.Ok()) {
+        notices_.Kept(ids::kQuantity);
+    } else {
+        notices_.Read(ids::kQuantity, typed.error);
+    }
     if (!typed.Ok()) return;
     // Limit before converting, so no typed value can overflow the integer.
     double q = typed.value;
@@ -272,6 +287,8 @@ void Calculator::CommitQuantity() {
     part_.quantity = static_cast<int>(std::nearbyint(q));
     if (part_.quantity < 1) part_.quantity = 1;
     window_.SetText(ids::kQuantity, FormatWhole(part_.quantity));
+    if (std::nearbyint(typed.value) != part_.quantity)
+        notices_.Limited(ids::kQuantity, FormatWhole(part_.quantity), "");
     ComputeVolume();
 }
 
@@ -365,8 +382,10 @@ bool Calculator::TakeKnownValue(double& stored, double typed_to_internal(double,
         if (!(std::fabs(value) <= kMaxKnownValue)) {
             typed.error = last_error_ = EvalError::kOutOfRange;
             window_.SetColours(ids::kKnownValue, colour::kRed, colour::kInputBackground);
+            notices_.Read(ids::kKnownValue, typed.error);
         } else {
-            stored = value < 0.001 ? 0.001 : value;
+            known_limited_ = value < kMinKnownValue;
+            stored = known_limited_ ? kMinKnownValue : value;
         }
     }
     if (!typed.Ok()) {
@@ -380,6 +399,7 @@ void Calculator::CommitKnownVolume() {
     if (!TakeKnownValue(part_.volume, VolumeToCubicInches)) return;
     part_.shape = kKnownValueShape;
     WriteKnownValue();
+    NoteKnownLimit();
     ShowResults();
 }
 
@@ -387,6 +407,7 @@ void Calculator::CommitKnownWeight() {
     if (!TakeKnownValue(part_.weight, WeightToPounds)) return;
     part_.shape = kKnownValueShape;
     WriteKnownValue();
+    NoteKnownLimit();
     ShowResults();
 }
 
@@ -394,6 +415,15 @@ void Calculator::WriteKnownValue() {
     const double shown = part_.knownWeight ? WeightForDisplay(part_.weight, unit_)
                                            : VolumeForDisplay(part_.volume, unit_);
     window_.SetText(ids::kKnownValue, FormatNumber(shown, decimals_, true));
+}
+
+// After a commit of the known value: says so when the typed value was raised to the least one.
+void Calculator::NoteKnownLimit() {
+    if (!known_limited_) return;
+    const bool metric = IsMetric(unit_);
+    const std::string_view unit =
+        part_.knownWeight ? (metric ? "kg" : "lb") : (metric ? "cc" : "ci");
+    notices_.Limited(ids::kKnownValue, window_.GetText(ids::kKnownValue), unit);
 }
 
 void Calculator::SetInputText(int k, const std::string& text) {
@@ -415,8 +445,10 @@ Evaluation Calculator::ReadField(int id) {
     Evaluation result;
     if (KeepsStoredValue(id)) {
         window_.SetColours(id, colour::kBlack, colour::kInputBackground);
+        notices_.Kept(id);
     } else {
         result = EvaluateInputField(window_, id);
+        notices_.Read(id, result.error);
     }
     last_error_ = result.error;
     return result;

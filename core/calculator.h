@@ -6,6 +6,7 @@
 
 #include "core/current_part.h"
 #include "core/expression_evaluator.h"
+#include "core/field_notices.h"
 #include "core/material_catalogue.h"
 #include "core/units.h"
 #include "platform/window.h"
@@ -28,7 +29,7 @@ class DisplayListener {
 // thread; errors in typed text show in the field itself, never as an exception.
 class Calculator {
   public:
-    explicit Calculator(Window& window) : window_(window) {}
+    explicit Calculator(Window& window) : window_(window), notices_(window) {}
 
     void SetDisplayListener(DisplayListener* listener) { listener_ = listener; }
 
@@ -83,6 +84,7 @@ class Calculator {
     void CommitKnownWeight();
     bool TakeKnownValue(double& stored, double typed_to_internal(double, Unit));
     void WriteKnownValue();
+    void NoteKnownLimit();
     void WriteResults();
     void ShowDensity();
     std::string DensityText() const;
@@ -98,14 +100,17 @@ class Calculator {
 
     // Known volumes (in3) and weights (lb) beyond this would overflow the results.
     static constexpr double kMaxKnownValue = 1e15;
+    static constexpr double kMinKnownValue = 0.001;
 
     Window& window_;
+    FieldNotices notices_;
     DisplayListener* listener_ = nullptr;
     CurrentPart part_;
     CurrentMaterial material_;
     Unit unit_ = Unit::kInches;
     int decimals_ = 3;
     EvalError last_error_ = EvalError::kNone;
+    bool known_limited_ = false;  // the last known value taken was raised to its least
 };
 
 }  // namespace tarvix

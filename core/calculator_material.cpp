@@ -85,13 +85,21 @@ void Calculator::UserDensityCommitted() {
         ClearResults();
         return;
     }
+    bool limited = false;
     if (!keep) {
         double density = DensityToInternal(typed.value, unit_);
+        limited = density <= 0 || density > kMaxDensity;
         if (density <= 0) density = kMinDensity;
         if (density > kMaxDensity) density = kMaxDensity;
         material_.density = density;
     }
     window_.SetText(ids::kDensityEntry, DensityText());
+    if (limited) {
+        std::string unit(CaptionsFor(unit_).density);
+        for (char& c : unit)
+            c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        notices_.Limited(ids::kDensityEntry, DensityText(), unit);
+    }
     ComputeVolume();
 }
 

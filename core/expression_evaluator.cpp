@@ -66,6 +66,9 @@ class ExpressionParser {
         if (error_ != EvalError::kNone) return {0.0, error_};
 
         double value = Sum();
+        // A token left over is a typo, not a comment: "(2+3)4" or "2^3^2" must not read as a
+        // plausible number.
+        if (!token_.empty()) Raise(EvalError::kSyntax);
         // Every operation already reports a lost value; this keeps the promise for any path.
         if (!std::isfinite(value)) Raise(EvalError::kOutOfRange);
         return {value, error_};
@@ -149,7 +152,9 @@ class ExpressionParser {
         }
     }
 
-    static double NumberValue(std::string_view token) {
+    // The value of a number token; anything but blanks after its digits ("1.2.3", "2 3") is a
+    // syntax error.
+    double NumberValue(std::string_view token) {
         std::size_t i = 0;
         while (i < token.size() && IsBlankOrTab(token[i]))
             ++i;
@@ -163,6 +168,9 @@ class ExpressionParser {
                 value += (token[i] - '0') / scale;
             }
         }
+        while (i < token.size() && IsBlankOrTab(token[i]))
+            ++i;
+        if (i < token.size()) Raise(EvalError::kSyntax);
         return value;
     }
 
@@ -237,7 +245,8 @@ class ExpressionParser {
             ++nesting_;
             NextToken();
             const double value = Sum();
-            // The closing token is skipped unseen, as the balance check already vouched for it.
+            // Anything but the closing parenthesis here is left over inside it: "(2^3^2)".
+            if (!IsDelimiter(")")) Raise(EvalError::kSyntax);
             NextToken();
             --nesting_;
             return value;
@@ -286,6 +295,20 @@ bool IsLongMixedNumber(std::string_view text) {
     return i > numerator_start && i < text.size() && text[i] == '/';
 }
 
+// The operator that joins the whole number before `blank` to the fraction after it. A mixed
+// number is negative as a whole: "-1 1/2" is -1-1/2, and "3--1 1/2" is 3--1+1/2.
+char MixedJoint(std::string_view text, std::size_t blank) {
+    std::size_t i = blank;
+    while (i > 0 && IsNumberCharacter(text[i - 1]))
+        --i;
+    if (i == blank) return '+';  // no whole number: "- 1/2" stays a signed fraction
+    int minuses = 0;
+    for (; i > 0 && (text[i - 1] == '-' || text[i - 1] == '+'); --i) {
+        if (text[i - 1] == '-') ++minuses;
+    }
+    return minuses % 2 == 1 ? '-' : '+';
+}
+
 }  // namespace
 
 std::string_view ErrorText(EvalError error) {
@@ -322,7 +345,7 @@ Evaluation EvaluateFieldText(std::string_view text) {
         // number and a fraction.
         const bool short_mixed =
             slash != std::string::npos && slash >= blank + 2 && slash <= blank + 3;
-        if (short_mixed || IsLongMixedNumber(field)) field[blank] = '+';
+        if (short_mixed || IsLongMixedNumber(field)) field[blank] = MixedJoint(field, blank);
     }
     return ExpressionParser(field, true).Run();
 }

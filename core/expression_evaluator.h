@@ -24,12 +24,14 @@ struct Evaluation {
 };
 
 // Evaluates an arithmetic expression: decimal numbers, + - * / ^, one leading sign per operand and
-// parentheses. The value carries no meaning unless the error is kNone; it is never infinite or NaN
-// when the error is kNone.
+// parentheses. Every character must belong to the expression: a token left after it ("2(3)",
+// "2^3^2", "1.2.3") is a syntax error. The value carries no meaning unless the error is kNone; it
+// is never infinite or NaN when the error is kNone.
 Evaluation EvaluateExpression(std::string_view text);
 
 // Reads a numeric field's text the way every input field is read: trims blanks and tabs, reads a
-// mixed number such as "2 1/2" as "2+1/2", and evaluates the rest as an expression.
+// mixed number such as "2 1/2" as "2+1/2" ("-2 1/2" as "-2-1/2"), and evaluates the rest as an
+// expression.
 Evaluation EvaluateFieldText(std::string_view text);
 
 }  // namespace tarvix

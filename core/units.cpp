@@ -101,6 +101,20 @@ std::string_view UnitSettingName(Unit unit) {
     return "inches";
 }
 
+std::string_view LengthSymbol(Unit unit) {
+    switch (unit) {
+        case Unit::kInches:
+            return "in";
+        case Unit::kFeet:
+            return "ft";
+        case Unit::kMillimeters:
+            return "mm";
+        case Unit::kMeters:
+            return "m";
+    }
+    return "in";
+}
+
 const UnitCaptions& CaptionsFor(Unit unit) {
     static constexpr UnitCaptions kUs{
         "VOLUME (CI)",          "WEIGHT (LB)",         "LB/CI",

@@ -34,6 +34,8 @@ double DensityForDisplay(double lb_per_cubic_inch, Unit unit);
 // "INCHES", "FEET", "MILLIMETERS", "METERS"; and the settings file's "inches" ... "meters".
 std::string_view UnitName(Unit unit);
 std::string_view UnitSettingName(Unit unit);
+// "in", "ft", "mm", "m": how a notice names a length's unit.
+std::string_view LengthSymbol(Unit unit);
 
 // Captions that follow the output system.
 struct UnitCaptions {

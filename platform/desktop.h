@@ -73,9 +73,10 @@ class Desktop {
     // windows. Keys typed into other programs are never seen.
     virtual bool EnterKeyPressed() = 0;
 
+    // `detail`, when given, is more text the user may unfold below the message.
     virtual MessageResult ShowMessage(TopLevelWindow* owner, std::string_view text,
                                       std::string_view title, MessageButtons buttons,
-                                      MessageIcon icon) = 0;
+                                      MessageIcon icon, std::string_view detail = {}) = 0;
     // Modal; returns the chosen path, or an empty text when cancelled.
     virtual std::string SaveDialog(TopLevelWindow* owner, std::string_view title,
                                    std::string_view filter, std::string_view default_extension) = 0;
@@ -93,8 +94,10 @@ class Desktop {
 };
 
 // The program's notices: title "Info", an OK button and an exclamation icon.
-inline void ShowInfo(Desktop& desktop, TopLevelWindow* owner, std::string_view text) {
-    desktop.ShowMessage(owner, text, "Info", MessageButtons::kOk, MessageIcon::kExclamation);
+inline void ShowInfo(Desktop& desktop, TopLevelWindow* owner, std::string_view text,
+                     std::string_view detail = {}) {
+    desktop.ShowMessage(owner, text, "Info", MessageButtons::kOk, MessageIcon::kExclamation,
+                        detail);
 }
 
 }  // namespace tarvix

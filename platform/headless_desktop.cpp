@@ -18,8 +18,9 @@ bool HeadlessDesktop::EnterKeyPressed() {
 
 MessageResult HeadlessDesktop::ShowMessage(TopLevelWindow*, std::string_view text,
                                            std::string_view title, MessageButtons buttons,
-                                           MessageIcon icon) {
-    messages_.push_back(Message{std::string(text), std::string(title), buttons, icon});
+                                           MessageIcon icon, std::string_view detail) {
+    messages_.push_back(
+        Message{std::string(text), std::string(title), buttons, icon, std::string(detail)});
     if (buttons == MessageButtons::kOk) return MessageResult::kOk;
     return answer_ == MessageResult::kOk ? MessageResult::kYes : answer_;
 }

@@ -18,6 +18,7 @@ class HeadlessDesktop : public Desktop {
         std::string title;
         MessageButtons buttons;
         MessageIcon icon;
+        std::string detail;
     };
     struct SaveRequest {
         std::string title;
@@ -30,7 +31,8 @@ class HeadlessDesktop : public Desktop {
     ScreenSize Screen() const override { return screen_; }
     bool EnterKeyPressed() override;
     MessageResult ShowMessage(TopLevelWindow* owner, std::string_view text, std::string_view title,
-                              MessageButtons buttons, MessageIcon icon) override;
+                              MessageButtons buttons, MessageIcon icon,
+                              std::string_view detail = {}) override;
     std::string SaveDialog(TopLevelWindow* owner, std::string_view title, std::string_view filter,
                            std::string_view default_extension) override;
     std::unique_ptr<PrintDocument> OpenPrintDocument(TopLevelWindow* owner) override;

@@ -162,4 +162,8 @@ void HeadlessWindow::SetAccessibleName(int id, std::string_view name) {
     if (Control* c = Lookup(id)) c->accessibleName = std::string(name);
 }
 
+void HeadlessWindow::SetFieldNotice(int id, std::string_view text) {
+    if (Control* c = Lookup(id)) c->notice = std::string(text);
+}
+
 }  // namespace tarvix

@@ -29,6 +29,7 @@ class HeadlessWindow : public TopLevelWindow {
         int selection = -1;
         int entryHeight = 0;
         std::string accessibleName;
+        std::string notice;  // tooltip and accessible description of an edit field
         // Report lists.
         bool gridLines = false;
         std::vector<std::string> headers;
@@ -56,6 +57,7 @@ class HeadlessWindow : public TopLevelWindow {
     int ListCount(int id) const override;
     void ListSetEntryHeight(int id, int pixels) override;
     void SetAccessibleName(int id, std::string_view name) override;
+    void SetFieldNotice(int id, std::string_view text) override;
     void SetTabOrder(std::span<const int> ids) override {
         tab_order_.assign(ids.begin(), ids.end());
     }

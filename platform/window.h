@@ -100,6 +100,10 @@ class Window {
     // What a screen reader announces for the control; nothing is drawn. Windows that have no
     // reader to serve ignore it.
     virtual void SetAccessibleName(int /*id*/, std::string_view /*name*/) {}
+    // Edit fields: why the value was refused or changed ("Syntax error", "Limited to 300.000 in"),
+    // shown as the field's tooltip and given to screen readers as its description, which they
+    // announce when it changes; empty removes it.
+    virtual void SetFieldNotice(int /*id*/, std::string_view /*text*/) {}
     // The order in which Tab moves through these controls; the others keep their place.
     virtual void SetTabOrder(std::span<const int> /*ids*/) {}
     // Report lists: rows of cells under column headers. Texts are shown as given, leading blanks

@@ -3,6 +3,7 @@
 
 #include "core/control_ids.h"
 #include "core/material_catalogue.h"
+#include "core/missing_inputs.h"
 #include "core/section_tables.h"
 #include "core/shape_catalogue.h"
 #include "platform/headless_desktop.h"
@@ -140,24 +141,6 @@ std::string MaterialChoices() {
     return list;
 }
 
-// "input 2 (length) is missing", or the like for every input the shape needs and lacks.
-std::string MissingInputs(const Calculator& calc, int shape) {
-    const ShapeInfo& info = Shape(shape);
-    std::vector<std::string> missing;
-    for (int k = 1; k <= info.requiredInputs; ++k) {
-        if (calc.Part().defined[static_cast<std::size_t>(k - 1)]) continue;
-        const InputSpec& input = info.inputs[k - 1];
-        std::string caption = std::string(input.upper);
-        caption += (caption.empty() ? "" : " ") + std::string(input.lower);
-        missing.push_back("input " + std::to_string(k) + " (" + Lower(caption) + ")");
-    }
-    if (missing.empty()) return "no result";
-    std::string list = missing.front();
-    for (std::size_t i = 1; i < missing.size(); ++i)
-        list += (i + 1 == missing.size() ? " and " : ", ") + missing[i];
-    return list + (missing.size() == 1 ? " is missing" : " are missing");
-}
-
 }  // namespace
 
 std::string ParseUnits(const std::string& value, std::string& units) {
@@ -178,7 +161,13 @@ std::string ParseDecimals(const std::string& value, std::string& decimals) {
 }
 
 std::string MissingPartText(const Calculator& calc, const WeighRequest& request) {
-    if (request.modeOption == 0) return MissingInputs(calc, request.shape);
+    if (request.modeOption == 0) {
+        std::vector<int> missing;
+        for (int k = 1; k <= Shape(request.shape).requiredInputs; ++k) {
+            if (!calc.Part().defined[static_cast<std::size_t>(k - 1)]) missing.push_back(k);
+        }
+        return missing.empty() ? "no result" : MissingInputsText(request.shape, missing);
+    }
     return calc.Part().knownWeight ? "the known weight is missing" : "the known volume is missing";
 }
 
@@ -295,6 +284,16 @@ int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const std::string problem = TypePart(app, desktop, request, refusals);
     for (const std::string& refusal : refusals)
         err << refusal << "\n";
+    // A limited value is still an answer: its notice goes to standard error, the exit stays.
+    const std::pair<const char*, int> noted[] = {
+        {"density", ids::kDensityEntry}, {"quantity", ids::kQuantity}, {"known", ids::kKnownValue},
+        {"input1", ids::kInput[0]},      {"input2", ids::kInput[1]},   {"input3", ids::kInput[2]},
+        {"input4", ids::kInput[3]},      {"input5", ids::kInput[4]},   {"input6", ids::kInput[5]}};
+    for (const auto& [field, id] : noted) {
+        const HeadlessWindow::Control* c = window.Find(id);
+        if (c && !c->notice.empty() && c->textColour != colour::kRed)
+            err << field << ": " << c->notice << "\n";
+    }
     if (!problem.empty()) return Usage(err, problem);
 
     const std::vector<WeighField> fields = WeighFields(app, request.modeOption != 0 ? 0 : request.shape);

@@ -63,7 +63,7 @@ bool QtDesktop::EnterKeyPressed() {
 
 MessageResult QtDesktop::ShowMessage(TopLevelWindow* owner, std::string_view text,
                                      std::string_view title, MessageButtons buttons,
-                                     MessageIcon icon) {
+                                     MessageIcon icon, std::string_view detail) {
     const bool yes_no = buttons == MessageButtons::kYesNo;
     QMessageBox box(icon == MessageIcon::kQuestion ? QMessageBox::Question : QMessageBox::Warning,
                     ToQString(title), ToQString(text),
@@ -72,6 +72,7 @@ MessageResult QtDesktop::ShowMessage(TopLevelWindow* owner, std::string_view tex
     box.setDefaultButton(yes_no ? QMessageBox::Yes : QMessageBox::Ok);
     // Application-modal: the program's windows take no input, but their timers keep ticking.
     box.setWindowModality(Qt::ApplicationModal);
+    if (!detail.empty()) box.setDetailedText(ToQString(detail));
     const int answer = box.exec();
     if (!yes_no) return MessageResult::kOk;
     return answer == QMessageBox::Yes ? MessageResult::kYes : MessageResult::kNo;

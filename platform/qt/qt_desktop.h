@@ -24,7 +24,8 @@ class QtDesktop final : public Desktop {
     ScreenSize Screen() const override;
     bool EnterKeyPressed() override;
     MessageResult ShowMessage(TopLevelWindow* owner, std::string_view text, std::string_view title,
-                              MessageButtons buttons, MessageIcon icon) override;
+                              MessageButtons buttons, MessageIcon icon,
+                              std::string_view detail = {}) override;
     std::string SaveDialog(TopLevelWindow* owner, std::string_view title, std::string_view filter,
                            std::string_view default_extension) override;
     std::unique_ptr<PrintDocument> OpenPrintDocument(TopLevelWindow* owner) override;

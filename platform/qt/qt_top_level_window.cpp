@@ -77,6 +77,17 @@ void KeepParkedFieldsOutOfTab(ControlKind kind, QWidget* widget) {
     widget->setFocusPolicy(parked ? Qt::NoFocus : Qt::StrongFocus);
 }
 
+// The window's focus widget, also while another program is active: Enter typed there commits too.
+bool HoldsFocus(const QWidget* widget) {
+    return widget->window()->focusWidget() == widget;
+}
+
+// Selected backwards, so the cursor and the view stay at the start of a long text.
+void SelectAllFromStart(QLineEdit* field) {
+    const int length = static_cast<int>(field->text().size());
+    field->setSelection(length, -length);
+}
+
 }  // namespace
 
 QtTopLevelWindow::QtTopLevelWindow(EventQueue& queue, int left, int top, int width, int height,
@@ -253,17 +264,28 @@ void QtTopLevelWindow::SetText(int id, std::string_view text) {
     Control* control = Find(id);
     if (!control) return;
     control->text = std::string(text);
-    control->edited = false;
     const QString value = ToQString(text);
     QWidget* widget = control->widget;
     if (IsEditField(control->kind)) {
         auto* field = static_cast<FieldEdit*>(widget);
+        const bool typed_over = control->edited;
+        control->edited = false;
         // Laying out a field's text is the dearest part of writing it; the calculator rewrites
         // many fields with what they already show.
-        if (field->text() == value) return;
+        if (field->text() == value) {
+            // What the user typed is now the program's value: the next typing replaces it. A
+            // field merely clicked into keeps its cursor where the click put it.
+            if (typed_over && HoldsFocus(widget)) SelectAllFromStart(field);
+            return;
+        }
         field->setText(value);
-        // Show the start of a long text, as a freshly written field does.
-        field->setCursorPosition(0);
+        // Show the start of a long text, as a freshly written field does; in the focused field
+        // select it, so that typing replaces the program's value instead of joining it.
+        if (HoldsFocus(widget)) {
+            SelectAllFromStart(field);
+        } else {
+            field->setCursorPosition(0);
+        }
     } else if (control->kind == ControlKind::kLabel) {
         auto* label = static_cast<QLabel*>(widget);
         if (label->text() != value) label->setText(value);
@@ -332,9 +354,13 @@ bool QtTopLevelWindow::IsEnabled(int id) const {
 void QtTopLevelWindow::GiveFocus(int id) {
     Control* control = Find(id);
     if (!control) return;
+    const bool entering = !HoldsFocus(control->widget);
     ++giving_focus_;
     control->widget->setFocus(Qt::OtherFocusReason);
     --giving_focus_;
+    // The program moving on to a field is like Tab: typing replaces what it holds.
+    if (entering && IsEditField(control->kind))
+        SelectAllFromStart(static_cast<FieldEdit*>(control->widget));
 }
 
 void QtTopLevelWindow::MoveControl(int id, int left, int top, int width, int height) {
@@ -432,6 +458,17 @@ void QtTopLevelWindow::SetAccessibleName(int id, std::string_view name) {
     control->widget->setAccessibleName(value);
     if (control->kind == ControlKind::kList)
         static_cast<ListBox*>(control->widget)->SetAccessibleLabel(value);
+}
+
+void QtTopLevelWindow::SetFieldNotice(int id, std::string_view text) {
+    Control* control = Find(id);
+    if (!control || !IsEditField(control->kind)) return;
+    const QString value = ToQString(text);
+    QWidget* widget = control->widget;
+    if (widget->accessibleDescription() == value) return;
+    widget->setToolTip(value);
+    // Qt tells screen readers that the description changed, and they announce it.
+    widget->setAccessibleDescription(value);
 }
 
 void QtTopLevelWindow::SetTabOrder(std::span<const int> ids) {

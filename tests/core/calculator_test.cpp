@@ -185,6 +185,45 @@ TEST_F(CalculatorTest, InputErrors) {
     EXPECT_FALSE(Red(ids::kInput[1]));
 }
 
+// A field tells why its text was refused while it is red, and that its value was limited, until
+// a value is accepted.
+TEST_F(CalculatorTest, FieldNotices) {
+    // clang-format off
+    struct Case {
+        int unit, option; const char* script; int field; const char* typed; std::string notice;
+    };
+    const Case cases[] = {
+        {kInch, ids::kRound, "1=1", ids::kInput[1], "400", "Limited to 300.000 in"},
+        {kFoot, ids::kRound, "1=1", ids::kInput[1], "30", "Limited to 25.000 ft"},
+        {kMm, ids::kRound, "", ids::kInput[0], "-5", "Limited to .025 mm"},
+        {kInch, ids::kRoundOdId, "1=2", ids::kInput[1], "2.5", "Limited to 1.998 in"},
+        {kInch, ids::kRound, "", ids::kInput[0], "2+", "Syntax error"},
+        {kInch, ids::kRound, "1=1", ids::kInput[1], "300.0004", ""},  // no visible change
+        {kInch, ids::kRound, "", ids::kQuantity, "20000", "Limited to 10000"},
+        {kInch, ids::kRound, "", ids::kQuantity, ".5", "Limited to 1"},
+        {kInch, ids::kKnownVolumeMode, "", ids::kKnownValue, "0", "Limited to .001 ci"},
+        {kInch, ids::kFamilyUser, "", ids::kDensityEntry, "-1", "Limited to .00100 lb/ci"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        Start(c.unit);
+        Enter(c.option, c.script);
+        Type(c.field, c.typed);
+        EXPECT_EQ(Get(c.field).notice, c.notice) << c.typed;
+        EXPECT_EQ(Red(c.field), c.notice.find("Limited") != 0 && !c.notice.empty()) << c.typed;
+        Recommit(c.field);  // Enter held down: the limited value written back keeps its notice
+        EXPECT_EQ(Get(c.field).notice, c.notice) << c.typed;
+    }
+    Start();
+    Enter(ids::kRound, "1=1 2=400");
+    Input(2, "12");  // the next accepted value clears it
+    EXPECT_EQ(Get(ids::kInput[1]).notice, "");
+    Input(2, "2(3)");
+    ASSERT_EQ(Get(ids::kInput[1]).notice, "Syntax error");
+    Click(ids::kSphere);  // and so does a new shape
+    EXPECT_EQ(Get(ids::kInput[1]).notice, "");
+}
+
 // An untouched commit keeps the stored value behind its shown text; retyping it reads the text.
 TEST_F(CalculatorTest, RetypedShownTextIsRead) {
     // clang-format off

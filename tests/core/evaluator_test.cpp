@@ -34,11 +34,10 @@ TEST(ExpressionEvaluatorTest, Values) {
         {"2*(3+4)", 14}, {"10/4", 2.5}, {"+5", 5}, {"2*-3", -6}, {"2--2", 4}, {"1+2*3", 7},
         {"8-2-1", 5}, {"16/4/2", 2}, {"2*3^2", 18}, {"-(2+3)", -5}, {" \t 7 ", 7},
         // One sign per operand binds tighter than "^"; only one "^" is taken.
-        {"-2^2", 4}, {"2^-2", 0.25}, {"2^3^2", 8}, {"(2^3^2)*2", 8},
-        // What follows a closed operand is ignored; a number token runs on over a blank.
-        {"(2+3)4", 5}, {"2(3)", 2}, {"2 3+1", 3}, {"2\t3", 2},
-        {".5", 0.5}, {"5.", 5}, {".", 0}, {"1.2.3", 1.2}, {"2^0.5", std::sqrt(2.0)}, {"0^0", 1},
-        {"0^(0-1)", 0}, {"(0-8)^(1/3)", 0}, {"(0-2)^3", -8}, {"(0-2)^(0-3)", -0.125},
+        {"-2^2", 4}, {"2^-2", 0.25}, {"(2^3)^2", 64}, {"2^(3^2)", 512},
+        {".5", 0.5}, {"5.", 5}, {".", 0}, {"007", 7}, {"2 +3", 5}, {"( 2 ) ", 2},
+        {"2^0.5", std::sqrt(2.0)}, {"0^0", 1}, {"0^(0-1)", 0}, {"(0-8)^(1/3)", 0},
+        {"(0-2)^3", -8}, {"(0-2)^2", 4}, {"(0-2)^(0-3)", -0.125},
     }, EvaluateExpression);
     // clang-format on
 }
@@ -53,6 +52,10 @@ TEST(ExpressionEvaluatorTest, Errors) {
         // The first error raised wins, in the order the checks and the parse meet them.
         {"x(5", 0, kUnbalanced}, {"**2", 0, kSyntax}, {"#5)", 0, kNoExpression},
         {"5/0+2*", 0, kDivisionByZero}, {"(2*)+1/0", 0, kSyntax},
+        // Nothing may follow a complete expression, inside parentheses or out.
+        {"(2+3)4", 0, kSyntax}, {"2(3)", 0, kSyntax}, {"2^3^2", 0, kSyntax},
+        {"(2^3^2)*2", 0, kSyntax}, {"1.2.3", 0, kSyntax}, {"2 3+1", 0, kSyntax},
+        {"2\t3", 0, kSyntax}, {"(2)(3)", 0, kSyntax}, {"1..5", 0, kSyntax},
         // Whatever leaves the range of a double, even on the way to a finite result.
         {"10^400-10^400", 0, kOutOfRange}, {"1/10^400", 0, kOutOfRange},
         {"10^400*0", 0, kOutOfRange}, {std::string(400, '9'), 0, kOutOfRange},
@@ -77,9 +80,13 @@ TEST(ExpressionEvaluatorTest, DeepNesting) {
 TEST(FieldTextTest, MixedNumbersBlanksAndTrimming) {
     // clang-format off
     ExpectCases({
-        {"12 3/4", 12.75}, {"1 15/16", 1.9375}, {"-1 1/2", -0.5}, {"1  1/2", 1.5},
+        {"1 1/2", 1.5}, {"12 3/4", 12.75}, {"1 15/16", 1.9375}, {"1  1/2", 1.5},
         {"\t2 1/2\t ", 2.5}, {"1 1/2*2", 2}, {"2 .5/2", 2.25},  // one or two characters, then "/"
-        {"1 100/128", 1.78125}, {"-1 100/128", -0.21875}, {"+2   100/128", 2.78125},
+        {"1 100/128", 1.78125}, {"+2   100/128", 2.78125},
+        // A minus makes the whole mixed number negative, however it is reached.
+        {"-1 1/2", -1.5}, {"-1 100/128", -1.78125}, {"-1 1/2*2", -2}, {"(-2 3/4)", -2.75},
+        {"3-1 1/2", 1.5}, {"3--1 1/2", 4.5}, {"3+-1 1/2", 1.5}, {"3-+1 1/2", 1.5},
+        {"- 1/2", 0, kSyntax}, {"3- 1/2", 2.5}, {"1 1/2 1", 0, kSyntax}, {"1 1/2/", 0, kSyntax},
         {"1 1/0", 0, kDivisionByZero}, {"(1 1/2", 0, kUnbalanced},
         {"", 0, kNoExpression}, {" \t ", 0, kNoExpression},
         // Blanks between operators are read; blanks splitting a number are refused.

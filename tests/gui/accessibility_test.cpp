@@ -92,6 +92,20 @@ TEST_F(QtAccessibilityTest, TabFollowsThePanelsRows) {
     }
 }
 
+// Why a value was refused or limited: the field's tooltip, and its description for the reader.
+TEST_F(QtAccessibilityTest, RefusedAndLimitedValuesSayWhy) {
+    QWidget* field = Widget(kInput[0]);
+    const std::pair<const char*, const char*> steps[] = {
+        {"2+", "Syntax error"}, {"400", "Limited to 100.000 in"}, {"5", ""}};
+    for (const auto& [typed, notice] : steps) {
+        Click(kInput[0]);  // after 400 the focus has moved on to the length
+        qt_user::TypeAndEnter(Win(), kInput[0], typed, typed);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return field->toolTip() == notice; }, 5000)) << typed;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(field);
+        EXPECT_EQ(face->text(QAccessible::Description).toStdString(), notice);
+    }
+}
+
 // A reader's toggle action reaches the program as one click; the program's own setting as none.
 TEST_F(QtAccessibilityTest, ToggleActionsCountAsClicks) {
     Toggle(kMillimeters);

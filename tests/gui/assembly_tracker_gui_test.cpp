@@ -71,6 +71,15 @@ class TrackerGuiTest : public qt_user::QtUserTest {
     }
 };
 
+// ITEM+ on an incomplete part: the box keeps its words and names the missing inputs as details.
+TEST_F(TrackerGuiTest, AnIncompletePartNamesWhatIsMissing) {
+    MessageAnswer ok(QMessageBox::Ok);
+    ClickAndAnswer(kItemPlus, ok);
+    EXPECT_EQ(ok.seen, "Info|Shape Not Fully Defined");
+    EXPECT_EQ(ok.detail, "input 1 (outside diameter) and input 2 (length) are missing");
+    EXPECT_EQ(ok.icon, QMessageBox::Warning);
+}
+
 TEST_F(TrackerGuiTest, TheViewFollowsWhileMinimisedAndClearClosesIt) {
     AddRoundBar();
     Click(kView);

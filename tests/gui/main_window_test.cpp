@@ -115,6 +115,34 @@ TEST_F(QtMainWindowTest, RetypingTheShownTextCommitsIt) {
           {kEnter, kKnownValue, "1.000", kVolume, "10.256"}});
 }
 
+// Typing replaces what the program wrote into the focused field and what a field holds that the
+// focus entered by Tab or by the program's advance; a click puts the cursor where it lands.
+TEST_F(QtMainWindowTest, TypingReplacesTheProgramsValue) {
+    auto keys_and_enter = [&](const char* keys) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClicks(focus, keys);
+        const int before = counter_.ticks;
+        QTest::keyClick(focus, Qt::Key_Return);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return counter_.ticks > before; }, 5000));
+        qt_user::Pump();
+    };
+    keys_and_enter("1");   // the focus advances to the length
+    keys_and_enter("12");  // and stays there: the length is rewritten as 12.000
+    keys_and_enter("24");
+    EXPECT_EQ(Show({kInput[0], kInput[1]}), "1.000|24.000");
+    keys_and_enter("24.000");  // the same text typed is rewritten too
+    keys_and_enter("6");
+    EXPECT_EQ(Text(kInput[1]), "6.000");
+    Win().GiveFocus(kQuantityMarker);
+    QTest::keyClick(Widget(kQuantityMarker), Qt::Key_Tab);
+    ASSERT_TRUE(HasFocus(kInput[0]));
+    keys_and_enter("3");
+    EXPECT_EQ(Show({kInput[0], kVolume}), "3.000|42.412");
+    qt_user::PressAndRelease(Win(), kInput[1]);
+    QTest::keyClicks(Widget(kInput[1]), "1");
+    EXPECT_EQ(Text(kInput[1]).size(), 6u) << Text(kInput[1]);
+}
+
 TEST_F(QtMainWindowTest, SectionListDrivesThePipeInputs) {
     Play({{kClick, kPipe, "", kSectionTitle1, "STEEL PIPES"}});
     Play({{kChoose, kSectionList, "25", kInputsCaption, "INPUTS  (INCHES)"}});

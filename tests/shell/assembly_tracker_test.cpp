@@ -63,10 +63,16 @@ TEST_F(TrackerTest, ItemPlusCopiesThePartAndShowsIt) {
 
 TEST_F(TrackerTest, RefusedParts) {
     // clang-format off
-    struct Case { const char* what; int shape; std::vector<const char*> inputs; };
-    const Case cases[] = {{"cone frustum without its length", kConeFrustum, {"4", "2"}},
-                          {"an erased input", kRound, {"1", "12", ""}},
-                          {"a known volume defines no input", kKnownVolumeMode, {}}};
+    struct Case {
+        const char* what; int shape; std::vector<const char*> inputs; const char* detail;
+    };
+    const Case cases[] = {
+        {"nothing typed", kRound, {}, "input 1 (outside diameter) and input 2 (length) are missing"},
+        {"cone frustum without its length", kConeFrustum, {"4", "2"}, "input 3 (height) is missing"},
+        {"an erased input", kRound, {"1", "12", ""}, "input 2 (length) is missing"},
+        {"a pyramid", kPyramid, {"1", "2"}, "input 3 (pyramid height) is missing"},
+        {"a section without its length", kChannels, {}, "input 4 (length) is missing"},
+        {"a known volume defines no input", kKnownVolumeMode, {}, nullptr}};
     // clang-format on
     for (const Case& c : cases) {
         Start();
@@ -77,6 +83,10 @@ TEST_F(TrackerTest, RefusedParts) {
         if (c.shape == kKnownVolumeMode) Type(kKnownValue, "10");
         Click(kItemPlus);
         EXPECT_EQ(LastMessage(), "Shape Not Fully Defined") << c.what;
+        EXPECT_EQ(desktop_->Messages().back().title, "Info");
+        if (c.detail) {
+            EXPECT_EQ(desktop_->Messages().back().detail, c.detail);
+        }
         EXPECT_TRUE(Tracker().List().Empty()) << c.what;
     }
 }

@@ -47,7 +47,8 @@ TEST(CalcCli, EvalAndFormat) {
     const Case cases[] = {
         {{"eval", "2 1/2"}, "2.5\n", "", 0}, {{"eval", "0.1"}, "0.1\n", "", 0},
         {{"eval", "1", "100/128"}, "1.78125\n", "", 0},  // the words are joined by blanks
-        {{"eval", "2 3"}, "", "Syntax error", 1},
+        {{"eval", "2 3"}, "", "Syntax error", 1}, {{"eval", "(2+3)4"}, "", "Syntax error", 1},
+        {{"eval", "-1 1/2"}, "-1.5\n", "", 0},
         {{"eval"}, "", "", 1},
         {{"format", "-0.25", "3"}, " -.250\n", "", 0},
         {{"format", "1.5e3", "6", "--group"}, "1,500.000000\n", "", 0},
@@ -89,6 +90,10 @@ TEST(CalcCli, WeighArguments) {
          "9.425;.919;1.838;.09750;2;1.000;12.000", "", 0},
         {{"weigh", "WEIGHT", "--material", "steel", "10"},
          "35.261;10.000;10.000;.28360;1;10.000", "", 0},
+        // A limited value is an answer: the notice goes to standard error, the exit stays 0.
+        {{"weigh", "round", "--quantity", "0", "150", "400"},
+         "2,356,194.490;229,728.963;229,728.963;.09750;1;100.000;300.000",
+         "quantity: Limited to 1\ninput1: Limited to 100.000 in\ninput2: Limited to 300.000 in", 0},
         // Blank results, and refused values even where the window still computes, exit with 2.
         {{"weigh", "round", "1"}, " ; ; ;.09750;1;1.000; ",
          "not fully defined: input 2 (length) is missing", 2},

@@ -72,6 +72,7 @@ class MessageAnswer {
             if (!box || !box->isVisible()) return;
             poll_.stop();
             seen = box->windowTitle().toStdString() + "|" + box->text().toStdString();
+            detail = box->detailedText().toStdString();
             icon = box->icon();
             buttons = box->standardButtons();
             QTest::mouseClick(box->button(button), Qt::LeftButton);
@@ -83,6 +84,7 @@ class MessageAnswer {
         return QTest::qWaitFor([&] { return !seen.empty(); }, 5000);
     }
     std::string seen;
+    std::string detail;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
 
