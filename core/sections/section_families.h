@@ -7,6 +7,7 @@
 
 #include "core/sections/designation_key.h"
 #include "core/section_tables.h"
+#include "core/volume_formulas.h"
 
 namespace tarvix {
 
@@ -47,8 +48,6 @@ double WeightPerLength(const SectionFamily& family, const FamilySize& size);
 // The captions of the three dimension fields: upper and lower line each.
 std::array<std::array<std::string_view, 2>, 3> DimensionCaptions(DimensionSet dims);
 
-// Steel, 0.2836 lb/in3 (7850 kg/m3).
-inline constexpr double kSteelDensity = 0.2836;
 inline constexpr double kSquareMillimetresPerSquareInch = 645.16;
 
 }  // namespace tarvix
