@@ -10,6 +10,7 @@
 #include "core/material_catalogue.h"
 #include "core/number_format.h"
 #include "core/section_tables.h"
+#include "shell/calc_sections.h"
 #include "shell/calc_assembly.h"
 
 namespace tarvix {
@@ -46,6 +47,10 @@ Usage:
       --quantity TEXT                         number of parts, 1 to 10000 (default 1)
       --row N                                 section row N of a pipe, angle, channel or
                                               i-beam (see tarvix-calc sections); default 0
+      --section TEXT                          a section by its designation in any family
+                                              ("W12X26", "HSS6X6X1/4", "IPE 200"); SHAPE
+                                              may then be left out, and must agree if given.
+                                              An unknown or impossible designation: exit 2
       COMMIT  K:TEXT types TEXT into input K (1 to 6) and presses Enter; a plain TEXT goes to
               the input after the one last committed (input 1 first; the length for the
               structural shapes; the known-value field for volume and weight).
@@ -84,6 +89,12 @@ Usage:
       Lists a section table (tab-separated): index, then for pipes schedule, size, outside
       diameter and wall; for the others designation, weight per foot (lb/ft) and the three
       dimensions in inches.
+
+  tarvix-calc sections [FAMILY]
+      Without FAMILY lists the section families: name, option, unit, chooser entry. With a
+      family name (w, wt, hp, ipe, hea, upn, l-en, pipe-std, hss-rect, chs, rhs, ...) lists its
+      sizes: designation, weight per length (lb/ft or kg/m), then the three dimensions
+      (inches or mm), tab-separated.
 
   tarvix-calc --help
       Shows this text.
@@ -178,7 +189,7 @@ int Sections(const std::vector<std::string>& args, std::ostream& out, std::ostre
     } else if (which == "i-beam") {
         table = SectionTable::kIBeam;
     } else {
-        return Usage(err, "sections needs one of: pipe, angle, channel, i-beam");
+        return ListFamilies(args, out, err);
     }
     int index = 0;
     for (const SectionRow& row : SectionRows(table)) {
