@@ -47,6 +47,7 @@ esac
 expected="bin/tarvix
 bin/tarvix-calc
 share/applications/$app.desktop
+share/doc/tarvix/THIRD_PARTY_NOTICES
 share/icons/hicolor/scalable/apps/$app.svg
 share/metainfo/$app.metainfo.xml
 share/tarvix/Tarvix30.html"
