@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/sections/section_lookup.h"
 
@@ -45,6 +46,64 @@ TEST(SectionFamilies, WeightsMatchCatalogueMasses) {
         const FamilySize& size = FamilySizes(*found.match.family)[found.match.row];
         const double weight = WeightPerLength(*found.match.family, size);
         EXPECT_NEAR(weight, c.mass, c.mass * 0.005) << c.designation;
+    }
+}
+
+}  // namespace
+}  // namespace tarvix
+
+namespace tarvix {
+namespace {
+
+std::string Found(const char* text) {
+    const SectionLookup found = FindSection(text);
+    if (!found.Found()) return "refused: " + found.refusal;
+    return std::string(found.match.family->id) + " " +
+           FamilySizes(*found.match.family)[found.match.row].designation;
+}
+
+TEST(SectionLookup, EveryWrittenFormFindsTheSameSize) {
+    struct Forms {
+        std::vector<const char*> typed;
+        const char* found;
+    };
+    const Forms cases[] = {
+        {{"W12X26", "w12x26", " W 12 x 26 ", "W12\xC3\x97" "26"}, "w W12X26"},
+        {{"W310X38.7", "W310x165x38.7", "w 310 x 38.7"}, "w-metric W310x165x38.7"},
+        {{"WT6X13", "wt 6 x 13"}, "wt WT6X13"},
+        {{"HEA 200", "HEA200", "HE 200 A", "he200a"}, "hea HEA 200"},
+        {{"IPE 200", "ipe200"}, "ipe IPE 200"},
+        {{"HSS6X6X1/4", "HSS6X6X.25", "hss 6 x 6 x 0.250"}, "hss-rect HSS6X6X1/4"},
+        {{"HSS6.625X0.280", "HSS6.625X.28"}, "hss-round HSS6.625X0.280"},
+        {{"PIPE6STD", "Pipe 6 STD"}, "pipe-std PIPE 6 STD"},
+        {{"Pipe 1 1/4 XS", "PIPE 1-1/4 XS"}, "pipe-std PIPE 1-1/4 XS"},
+        {{"SHS 90x90x5 EN 10210", "shs90x90x5en10210"}, "shs-en10210 SHS 90x90x5 EN 10210"},
+        {{"SHS 90x90x5", "SHS 90x90x5 EN 10219"}, "shs SHS 90x90x5"},
+        {{"CHS 168.3x5", "CHS 168.3x5 EN 10210"}, "chs CHS 168.3x5"},
+        {{"L 100x100x10", "l100x100x10"}, "l-en L 100x100x10"},
+        {{"L4X4X1/2", "4 x 4 x 1/2", "L4X4X.5"}, "angle 4 x 4 x 1/2"},
+        {{"S6X17.25", "s6 x 17.25"}, "i-beam S6 x 17.25"},
+        {{"MC12X10.6"}, "channel MC12 x 10.6"},
+        {{"C1X3/8X1/8", "1 x 3/8 x 1/8"}, "channel 1 x 3/8 x 1/8"},
+    };
+    for (const Forms& c : cases)
+        for (const char* typed : c.typed)
+            EXPECT_EQ(Found(typed), c.found) << typed;
+}
+
+TEST(SectionLookup, RefusalsNameTheDesignationAndTheNearestSizes) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"W12X27", "W12X27 is not a rolled W shape; nearest: W12X26, W12X30"},
+        {"ipe 201", "ipe 201 is not a listed IPE size; nearest: IPE 200, IPE 220"},
+        {"HSS4X4X0", "HSS4X4X0 is impossible: its wall is 0"},
+        {"RHS 60x40x20", "RHS 60x40x20 is impossible: its wall is half the side or more"},
+        {"XYZ 12", "XYZ 12 names no section family"},
+        {"HSS6X6X1/0", "'HSS6X6X1/0' is not a section designation"},
+    };
+    for (const auto& [typed, refusal] : cases) {
+        const SectionLookup found = FindSection(typed);
+        EXPECT_FALSE(found.Found()) << typed;
+        EXPECT_EQ(found.refusal.substr(0, std::string(refusal).size()), refusal);
     }
 }
 
