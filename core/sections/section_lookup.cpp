@@ -1,6 +1,8 @@
 #include "core/sections/section_lookup.h"
 
 #include <cmath>
+#include <map>
+#include <set>
 #include <vector>
 
 namespace tarvix {
@@ -114,6 +116,20 @@ std::string Nearest(const std::vector<const FamilySize*>& sizes, const Designati
     return text;
 }
 
+// The letters a family's designations start with ("C" and "MC" for the built-in channels), so
+// that a lookup passes over the families that cannot hold the designation.
+bool MayHold(const SectionFamily& family, const std::string& prefix) {
+    static std::map<std::string_view, std::set<std::string>> prefixes;
+    auto found = prefixes.find(family.id);
+    if (found == prefixes.end()) {
+        std::set<std::string> letters;
+        for (const FamilySize& size : FamilySizes(family))
+            letters.insert(size.key.prefix);
+        found = prefixes.emplace(family.id, std::move(letters)).first;
+    }
+    return found->second.contains(prefix);
+}
+
 std::string FamilyPrefixes() {
     return "W, WT, HP, IPE, IPN, HEA, HEB, HEM, S, C, MC, UPN, UPE, L, PIPE, HSS, CHS, RHS, SHS";
 }
@@ -134,6 +150,7 @@ SectionLookup FindSection(std::string_view raw) {
     const SectionFamily* related_family = nullptr;
     for (const DesignationKey& typed : spellings) {
         for (const SectionFamily& family : SectionFamilies()) {
+            if (!MayHold(family, typed.prefix)) continue;
             const auto sizes = FamilySizes(family);
             for (std::size_t row = 0; row < sizes.size(); ++row) {
                 const DesignationKey& listed = sizes[row].key;
