@@ -33,6 +33,24 @@ double Us(Clock::time_point a, Clock::time_point b) {
     return std::chrono::duration<double, std::micro>(b - a).count();
 }
 
+long ResidentKib() {
+    long pages = 0, resident = 0;
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        std::fclose(f);
+    }
+    return resident * 4;
+}
+
+// What every family costs once built (they are built on first use, never at start-up).
+void Memory() {
+    const long before = ResidentKib();
+    std::size_t sizes = 0;
+    for (const tarvix::SectionFamily& family : tarvix::SectionFamilies())
+        sizes += tarvix::FamilySizes(family).size();
+    std::printf("  all %zu sizes built: resident grew by %ld KiB\n", sizes, ResidentKib() - before);
+}
+
 void Lookups(int repeats) {
     const char* typed[] = {"W12X26",       "w 8 x 31",    "HEA 200",    "HE 1000 M",
                            "HSS6X6X1/4",   "PIPE 6 STD",  "SHS 90x90x5 EN 10210",
@@ -82,6 +100,7 @@ int main(int argc, char** argv) {
     if (!toolkit) return 1;
     const int repeats = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
     std::printf("section families\n");
+    Memory();
     Lookups(repeats * 10);
     FillAndPaint(repeats / 4 + 1);
     return 0;

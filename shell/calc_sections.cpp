@@ -43,8 +43,8 @@ int ListFamilies(const std::vector<std::string>& args, std::ostream& out, std::o
         if (family.id != wanted || family.builtIn) continue;
         for (const FamilySize& size : FamilySizes(family)) {
             out << size.designation << '\t' << Fixed(WeightPerLength(family, size), 2);
-            for (double n : size.native)
-                out << '\t' << Fixed(n, family.metric ? 1 : 3);
+            for (double inches : size.shown)
+                out << '\t' << (family.metric ? Fixed(inches * 25.4, 1) : Fixed(inches, 3));
             out << '\n';
         }
         return 0;

@@ -16,40 +16,40 @@ using D = DimensionSet;
 
 constexpr SectionFamily kFamilies[] = {
     {"pipe", "STEEL PIPES", "STEEL PIPES", "schedule           size         ", "a built-in pipe",
-     kPipe, true, false, D::kBuiltIn},
+     kPipe, true, false, D::kBuiltIn, ""},
     {"pipe-std", "STD / XS / XXS", "STEEL PIPES", "STD, XS, XXS", "a standard pipe (STD, XS, XXS)",
-     kPipe, false, false, D::kRound},
+     kPipe, false, false, D::kRound, "PIPE"},
     {"hss-round", "HSS ROUND", "HOLLOW SECTIONS", "HSS ROUND", "a listed round HSS", kPipe, false,
-     false, D::kRound},
+     false, D::kRound, "HSS"},
     {"hss-rect", "HSS RECT/SQUARE", "HOLLOW SECTIONS", "HSS RECT/SQUARE",
-     "a listed rectangular or square HSS", kPipe, false, false, D::kRectangular},
-    {"chs", "CHS", "HOLLOW SECTIONS", "CHS", "a listed CHS size", kPipe, false, true, D::kRound},
+     "a listed rectangular or square HSS", kPipe, false, false, D::kRectangular, "HSS"},
+    {"chs", "CHS", "HOLLOW SECTIONS", "CHS", "a listed CHS size", kPipe, false, true, D::kRound, "CHS"},
     {"rhs", "RHS EN 10219", "HOLLOW SECTIONS", "RHS COLD-FORMED", "a listed cold-formed RHS size",
-     kPipe, false, true, D::kRectangular},
+     kPipe, false, true, D::kRectangular, "RHS"},
     {"shs", "SHS EN 10219", "HOLLOW SECTIONS", "SHS COLD-FORMED", "a listed cold-formed SHS size",
-     kPipe, false, true, D::kRectangular},
+     kPipe, false, true, D::kRectangular, "SHS"},
     {"rhs-en10210", "RHS EN 10210", "HOLLOW SECTIONS", "RHS HOT-FINISHED",
-     "a listed hot-finished RHS size", kPipe, false, true, D::kRectangular},
+     "a listed hot-finished RHS size", kPipe, false, true, D::kRectangular, "RHS"},
     {"shs-en10210", "SHS EN 10210", "HOLLOW SECTIONS", "SHS HOT-FINISHED",
-     "a listed hot-finished SHS size", kPipe, false, true, D::kRectangular},
-    {"angle", "US ANGLES", "", "ANGLES", "a built-in angle", kAngle, true, false, D::kBuiltIn},
+     "a listed hot-finished SHS size", kPipe, false, true, D::kRectangular, "SHS"},
+    {"angle", "US ANGLES", "", "ANGLES", "a built-in angle", kAngle, true, false, D::kBuiltIn, "L"},
     {"l-en", "L EN 10056", "", "ANGLES EN 10056", "a listed EN 10056 angle", kAngle, false, true,
-     D::kAngle},
+     D::kAngle, "L"},
     {"channel", "C, MC, BAR SIZE", "", "CHANNELS", "a built-in channel", kChannel, true, false,
-     D::kBuiltIn},
-    {"upn", "UPN", "", "UPN CHANNELS", "a listed UPN size", kChannel, false, true, D::kChannel},
-    {"upe", "UPE", "", "UPE CHANNELS", "a listed UPE size", kChannel, false, true, D::kChannel},
-    {"i-beam", "S SHAPES", "", "I-BEAMS", "a built-in S shape", kIBeam, true, false, D::kBuiltIn},
-    {"w", "W", "", "W SHAPES", "a rolled W shape", kIBeam, false, false, D::kIShape},
+     D::kBuiltIn, "C MC"},
+    {"upn", "UPN", "", "UPN CHANNELS", "a listed UPN size", kChannel, false, true, D::kChannel, "UPN"},
+    {"upe", "UPE", "", "UPE CHANNELS", "a listed UPE size", kChannel, false, true, D::kChannel, "UPE"},
+    {"i-beam", "S SHAPES", "", "I-BEAMS", "a built-in S shape", kIBeam, true, false, D::kBuiltIn, "S"},
+    {"w", "W", "", "W SHAPES", "a rolled W shape", kIBeam, false, false, D::kIShape, "W"},
     {"w-metric", "W METRIC", "", "W SHAPES (METRIC)", "a rolled W shape", kIBeam, false, true,
-     D::kIShape},
-    {"wt", "WT", "", "WT SHAPES", "a WT cut from a rolled W shape", kIBeam, false, false, D::kTee},
-    {"hp", "HP", "", "HP PILES", "a listed HP pile", kIBeam, false, true, D::kIShape},
-    {"ipe", "IPE", "", "IPE BEAMS", "a listed IPE size", kIBeam, false, true, D::kIShape},
-    {"ipn", "IPN", "", "IPN BEAMS", "a listed IPN size", kIBeam, false, true, D::kIShape},
-    {"hea", "HEA", "", "HEA BEAMS", "a listed HEA size", kIBeam, false, true, D::kIShape},
-    {"heb", "HEB", "", "HEB BEAMS", "a listed HEB size", kIBeam, false, true, D::kIShape},
-    {"hem", "HEM", "", "HEM BEAMS", "a listed HEM size", kIBeam, false, true, D::kIShape},
+     D::kIShape, "W"},
+    {"wt", "WT", "", "WT SHAPES", "a WT cut from a rolled W shape", kIBeam, false, false, D::kTee, "WT"},
+    {"hp", "HP", "", "HP PILES", "a listed HP pile", kIBeam, false, true, D::kIShape, "HP"},
+    {"ipe", "IPE", "", "IPE BEAMS", "a listed IPE size", kIBeam, false, true, D::kIShape, "IPE"},
+    {"ipn", "IPN", "", "IPN BEAMS", "a listed IPN size", kIBeam, false, true, D::kIShape, "IPN"},
+    {"hea", "HEA", "", "HEA BEAMS", "a listed HEA size", kIBeam, false, true, D::kIShape, "HEA"},
+    {"heb", "HEB", "", "HEB BEAMS", "a listed HEB size", kIBeam, false, true, D::kIShape, "HEB"},
+    {"hem", "HEM", "", "HEM BEAMS", "a listed HEM size", kIBeam, false, true, D::kIShape, "HEM"},
 };
 
 constexpr double kMm = 25.4;
@@ -80,7 +80,6 @@ std::string InchFraction(double value) {
 FamilySize Size(std::string designation, std::array<double, 3> native, double area, bool metric) {
     FamilySize size;
     size.designation = std::move(designation);
-    size.native = native;
     for (std::size_t i = 0; i < 3; ++i)
         size.shown[i] = metric ? native[i] / kMm : native[i];
     size.area = metric ? area / kSquareMillimetresPerSquareInch : area;
@@ -205,7 +204,11 @@ std::vector<FamilySize> BuildSizes(std::string_view id) {
                 size.shown = {n[1], n[2], n[3]};
                 size.area = n[0] / kSteelDensity / 12;
             }
-            size.native = size.shown;
+            // Built-in pipe rows are found by their row number, not by their text.
+            if (table == kPipe) {
+                sizes.push_back(std::move(size));
+                continue;
+            }
             if (auto key = ReadDesignation(row.designation)) {
                 // Bare numbers are angles or bar-size channels, written with their letter.
                 if (key->prefix.empty()) key->prefix = table == kAngle ? "L" : "C";

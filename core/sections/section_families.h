@@ -26,12 +26,12 @@ struct SectionFamily {
     bool builtIn = false;
     bool metric = false;  // weight per length in kg/m and dimensions in mm, else lb/ft and inches
     DimensionSet dims = DimensionSet::kBuiltIn;
+    std::string_view letters;  // what its designations start with, blank-separated
 };
 
 struct FamilySize {
     std::string designation;
     std::array<double, 3> shown{};   // the dimension fields, inches
-    std::array<double, 3> native{};  // the same in the family's own unit
     double area = 0;                 // square inches
     DesignationKey key;
 };

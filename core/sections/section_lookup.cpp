@@ -1,8 +1,6 @@
 #include "core/sections/section_lookup.h"
 
 #include <cmath>
-#include <map>
-#include <set>
 #include <vector>
 
 namespace tarvix {
@@ -116,18 +114,17 @@ std::string Nearest(const std::vector<const FamilySize*>& sizes, const Designati
     return text;
 }
 
-// The letters a family's designations start with ("C" and "MC" for the built-in channels), so
-// that a lookup passes over the families that cannot hold the designation.
-bool MayHold(const SectionFamily& family, const std::string& prefix) {
-    static std::map<std::string_view, std::set<std::string>> prefixes;
-    auto found = prefixes.find(family.id);
-    if (found == prefixes.end()) {
-        std::set<std::string> letters;
-        for (const FamilySize& size : FamilySizes(family))
-            letters.insert(size.key.prefix);
-        found = prefixes.emplace(family.id, std::move(letters)).first;
+// Whether a family's designations may start with the letters, so that a lookup builds and
+// searches only the families that can hold the designation.
+bool MayHold(const SectionFamily& family, std::string_view prefix) {
+    std::string_view letters = family.letters;
+    while (!letters.empty()) {
+        const std::size_t blank = letters.find(' ');
+        if (letters.substr(0, blank) == prefix) return true;
+        if (blank == std::string_view::npos) break;
+        letters.remove_prefix(blank + 1);
     }
-    return found->second.contains(prefix);
+    return false;
 }
 
 std::string FamilyPrefixes() {
