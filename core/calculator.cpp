@@ -158,8 +158,12 @@ void Calculator::FillSectionList() {
         window_.SetText(ids::kSectionTitle2, family.title2);
         window_.Enable(ids::kSectionList, true);
         window_.ListClear(ids::kSectionList);
-        for (const FamilySize& size : FamilySizes(family))
-            window_.ListAppend(ids::kSectionList, "  " + size.designation);
+        // The list's captions name the product standard, which would not fit on every line.
+        for (const FamilySize& size : FamilySizes(family)) {
+            std::string_view shown = size.designation;
+            if (shown.ends_with(" EN 10210")) shown.remove_suffix(9);
+            window_.ListAppend(ids::kSectionList, "  " + std::string(shown));
+        }
         window_.ListSelect(ids::kSectionList, 0);
         return;
     }
