@@ -52,9 +52,16 @@ void Memory() {
 }
 
 void Lookups(int repeats) {
-    const char* typed[] = {"W12X26",       "w 8 x 31",    "HEA 200",    "HE 1000 M",
-                           "HSS6X6X1/4",   "PIPE 6 STD",  "SHS 90x90x5 EN 10210",
-                           "L4X4X1/2",     "S24X121",     "W12X27"};
+    const char* typed[] = {"W12X26",
+                           "w 8 x 31",
+                           "HEA 200",
+                           "HE 1000 M",
+                           "HSS6X6X1/4",
+                           "PIPE 6 STD",
+                           "SHS 90x90x5 EN 10210",
+                           "L4X4X1/2",
+                           "S24X121",
+                           "W12X27"};
     tarvix::FindSection("W12X26");  // the families are built on first use
     for (const char* text : typed) {
         std::vector<double> us;

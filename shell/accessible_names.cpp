@@ -186,9 +186,10 @@ std::string AccessibleName(const Window& window, int id) {
 std::span<const int> MainWindowTabOrder() {
     static constexpr int kOrder[] = {
         // Shape: the fabrications and their section list, then the other groups down the panel.
-        kPipe, kChannels, kAngles, kIBeams, kSectionFamily, kSectionList, kHexagonal, kOctagonal, kRectangularBar,
-        kSquareBar, kRound, kRoundOdId, kRoundOdWall, kSquareTube, kRectangularTube, kSphere,
-        kHollowSphere, kPyramid, kCone, kConeFrustum, kSphericalCap, kTorus,
+        kPipe, kChannels, kAngles, kIBeams, kSectionFamily, kSectionList, kHexagonal, kOctagonal,
+        kRectangularBar, kSquareBar, kRound, kRoundOdId, kRoundOdWall, kSquareTube,
+        kRectangularTube, kSphere, kHollowSphere, kPyramid, kCone, kConeFrustum, kSphericalCap,
+        kTorus,
         // Material, quantity.
         kFamilyMetal, kFamilyPlastic, kFamilyUser, kFamilyWood, kFamilyOther, kMaterialList,
         kDensityDisplay, kDensityEntry, kDensityIndicator, kQuantity, kQuantityMarker,

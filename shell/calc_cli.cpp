@@ -10,8 +10,8 @@
 #include "core/material_catalogue.h"
 #include "core/number_format.h"
 #include "core/section_tables.h"
-#include "shell/calc_sections.h"
 #include "shell/calc_assembly.h"
+#include "shell/calc_sections.h"
 
 namespace tarvix {
 namespace {

@@ -110,9 +110,8 @@ std::optional<DesignationKey> ReadDesignation(std::string_view raw) {
     std::size_t from = 0;
     while (true) {
         const std::size_t x = body.find('X', from);
-        const auto number =
-            Number(body.substr(from, x == std::string_view::npos ? std::string_view::npos
-                                                                  : x - from));
+        const auto number = Number(
+            body.substr(from, x == std::string_view::npos ? std::string_view::npos : x - from));
         if (!number) return std::nullopt;
         key.numbers.push_back(*number);
         if (x == std::string_view::npos) break;

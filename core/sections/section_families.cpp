@@ -23,7 +23,8 @@ constexpr SectionFamily kFamilies[] = {
      false, D::kRound, "HSS"},
     {"hss-rect", "HSS RECT/SQUARE", "HOLLOW SECTIONS", "HSS RECT/SQUARE",
      "a listed rectangular or square HSS", kPipe, false, false, D::kRectangular, "HSS"},
-    {"chs", "CHS", "HOLLOW SECTIONS", "CHS", "a listed CHS size", kPipe, false, true, D::kRound, "CHS"},
+    {"chs", "CHS", "HOLLOW SECTIONS", "CHS", "a listed CHS size", kPipe, false, true, D::kRound,
+     "CHS"},
     {"rhs", "RHS EN 10219", "HOLLOW SECTIONS", "RHS COLD-FORMED", "a listed cold-formed RHS size",
      kPipe, false, true, D::kRectangular, "RHS"},
     {"shs", "SHS EN 10219", "HOLLOW SECTIONS", "SHS COLD-FORMED", "a listed cold-formed SHS size",
@@ -37,13 +38,17 @@ constexpr SectionFamily kFamilies[] = {
      D::kAngle, "L"},
     {"channel", "C, MC, BAR SIZE", "", "CHANNELS", "a built-in channel", kChannel, true, false,
      D::kBuiltIn, "C MC"},
-    {"upn", "UPN", "", "UPN CHANNELS", "a listed UPN size", kChannel, false, true, D::kChannel, "UPN"},
-    {"upe", "UPE", "", "UPE CHANNELS", "a listed UPE size", kChannel, false, true, D::kChannel, "UPE"},
-    {"i-beam", "S SHAPES", "", "I-BEAMS", "a built-in S shape", kIBeam, true, false, D::kBuiltIn, "S"},
+    {"upn", "UPN", "", "UPN CHANNELS", "a listed UPN size", kChannel, false, true, D::kChannel,
+     "UPN"},
+    {"upe", "UPE", "", "UPE CHANNELS", "a listed UPE size", kChannel, false, true, D::kChannel,
+     "UPE"},
+    {"i-beam", "S SHAPES", "", "I-BEAMS", "a built-in S shape", kIBeam, true, false, D::kBuiltIn,
+     "S"},
     {"w", "W", "", "W SHAPES", "a rolled W shape", kIBeam, false, false, D::kIShape, "W"},
     {"w-metric", "W METRIC", "", "W SHAPES (METRIC)", "a rolled W shape", kIBeam, false, true,
      D::kIShape, "W"},
-    {"wt", "WT", "", "WT SHAPES", "a WT cut from a rolled W shape", kIBeam, false, false, D::kTee, "WT"},
+    {"wt", "WT", "", "WT SHAPES", "a WT cut from a rolled W shape", kIBeam, false, false, D::kTee,
+     "WT"},
     {"hp", "HP", "", "HP PILES", "a listed HP pile", kIBeam, false, true, D::kIShape, "HP"},
     {"ipe", "IPE", "", "IPE BEAMS", "a listed IPE size", kIBeam, false, true, D::kIShape, "IPE"},
     {"ipn", "IPN", "", "IPN BEAMS", "a listed IPN size", kIBeam, false, true, D::kIShape, "IPN"},
@@ -125,7 +130,8 @@ void AddStandardPipes(std::vector<FamilySize>& sizes) {
         const auto nominal = ReadDesignation(size_text);
         const double inches = nominal ? nominal->numbers[0] : 0;
         std::string label = size_text;
-        if (const std::size_t blank = label.find(' '); blank != std::string::npos) label[blank] = '-';
+        if (const std::size_t blank = label.find(' '); blank != std::string::npos)
+            label[blank] = '-';
         const std::pair<std::string, double> standard[] = {
             {"STD", inches <= 10 ? walls["40"] : 0.375},
             {"XS", inches <= 8 ? walls["80"] : 0.5},
@@ -140,11 +146,11 @@ void AddStandardPipes(std::vector<FamilySize>& sizes) {
 
 // Common nominal sizes; the outside dimensions and walls are those of the ASTM A500 range.
 void AddHssRound(std::vector<FamilySize>& sizes) {
-    constexpr double kDiameters[] = {1.66,  1.9,  2.375, 2.875, 3.5,   4.0,  4.5,
-                                     5.0,   5.563, 6.0,  6.625, 7.0,   7.5,  8.625,
-                                     10.0,  10.75, 12.75, 14.0, 16.0,  18.0, 20.0};
-    constexpr double kWalls[] = {0.125, 0.154, 0.188, 0.203, 0.216, 0.237, 0.25,
-                                 0.258, 0.28,  0.312, 0.322, 0.375, 0.432, 0.5, 0.625};
+    constexpr double kDiameters[] = {1.66, 1.9,   2.375, 2.875, 3.5,  4.0,  4.5,
+                                     5.0,  5.563, 6.0,   6.625, 7.0,  7.5,  8.625,
+                                     10.0, 10.75, 12.75, 14.0,  16.0, 18.0, 20.0};
+    constexpr double kWalls[] = {0.125, 0.154, 0.188, 0.203, 0.216, 0.237, 0.25, 0.258,
+                                 0.28,  0.312, 0.322, 0.375, 0.432, 0.5,   0.625};
     for (double d : kDiameters) {
         for (double t : kWalls) {
             if (t > d / 8 || t < d / 50) continue;
@@ -167,8 +173,7 @@ void AddHssRectangular(std::vector<FamilySize>& sizes) {
             if (t > b / 5 || t < h / 60) continue;
             const std::string name =
                 "HSS" + Shortest(h) + "X" + Shortest(b) + "X" + InchFraction(t);
-            sizes.push_back(
-                Size(name, {h, b, t}, RectangularHollowArea(h, b, t, 2 * t, t), false));
+            sizes.push_back(Size(name, {h, b, t}, RectangularHollowArea(h, b, t, 2 * t, t), false));
         }
     }
 }
@@ -189,8 +194,8 @@ void AddRectangularEn(RawTable table, bool square, bool hot, std::vector<FamilyS
 std::vector<FamilySize> BuildSizes(std::string_view id) {
     std::vector<FamilySize> sizes;
     if (id == "pipe" || id == "angle" || id == "channel" || id == "i-beam") {
-        const SectionTable table = id == "pipe"    ? kPipe
-                                   : id == "angle" ? kAngle
+        const SectionTable table = id == "pipe"      ? kPipe
+                                   : id == "angle"   ? kAngle
                                    : id == "channel" ? kChannel
                                                      : kIBeam;
         for (const SectionRow& row : SectionRows(table)) {

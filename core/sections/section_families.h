@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/sections/designation_key.h"
 #include "core/section_tables.h"
+#include "core/sections/designation_key.h"
 #include "core/volume_formulas.h"
 
 namespace tarvix {
@@ -31,8 +31,8 @@ struct SectionFamily {
 
 struct FamilySize {
     std::string designation;
-    std::array<double, 3> shown{};   // the dimension fields, inches
-    double area = 0;                 // square inches
+    std::array<double, 3> shown{};  // the dimension fields, inches
+    double area = 0;                // square inches
     DesignationKey key;
 };
 

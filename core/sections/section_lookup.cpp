@@ -135,11 +135,19 @@ std::string FamilyPrefixes() {
 
 SectionLookup FindSection(std::string_view raw) {
     const std::string text(Trimmed(raw));
+    // A refusal names the designation, but not a screenful of it; cut before a character.
+    std::string name = text;
+    if (name.size() > 60) {
+        std::size_t cut = 57;
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+            --cut;
+        name = name.substr(0, cut) + "...";
+    }
     SectionLookup result;
     const auto key = ReadDesignation(text);
     if (!key) {
-        result.refusal = "'" + text + "' is not a section designation; the families are " +
-                         FamilyPrefixes();
+        result.refusal =
+            "'" + name + "' is not a section designation; the families are " + FamilyPrefixes();
         return result;
     }
     const std::vector<DesignationKey> spellings = Spellings(*key);
@@ -166,15 +174,14 @@ SectionLookup FindSection(std::string_view raw) {
         }
     }
     if (std::string wall = ImpossibleWall(spellings.front()); !wall.empty()) {
-        result.refusal = text + " is impossible: " + wall;
+        result.refusal = name + " is impossible: " + wall;
         return result;
     }
     if (!related_family) {
-        result.refusal =
-            text + " names no section family; the families are " + FamilyPrefixes();
+        result.refusal = name + " names no section family; the families are " + FamilyPrefixes();
         return result;
     }
-    result.refusal = text + " is not " + std::string(related_family->noun) +
+    result.refusal = name + " is not " + std::string(related_family->noun) +
                      "; nearest: " + Nearest(related, spellings.front());
     return result;
 }

@@ -47,7 +47,8 @@ TEST(CalcSections, WeighTakesADesignationFromAnyFamily) {
     for (const Case& c : cases) {
         const CalcRun run = Calc(c.args);
         EXPECT_EQ(run.status, c.status) << ::testing::PrintToString(c.args) << run.err;
-        if (!c.line.empty()) EXPECT_EQ(Line(run.out, c.line.substr(0, c.line.find('=') + 1)), c.line);
+        if (!c.line.empty())
+            EXPECT_EQ(Line(run.out, c.line.substr(0, c.line.find('=') + 1)), c.line);
     }
     EXPECT_NE(Calc({"weigh", "--section", "W12X27", "12"}).err.find("nearest: W12X26, W12X30"),
               std::string::npos);
@@ -63,7 +64,8 @@ TEST(CalcSections, ListsTheFamiliesAndTheirSizes) {
               "PIPE 6 STD\t18.99\t6.625\t6.065\t0.280");
     EXPECT_EQ(Calc({"sections", "nothing"}).status, 1);
     // The built-in tables keep their own listing.
-    EXPECT_EQ(Line(Calc({"sections", "i-beam"}).out, "7\t"), "7\tS6 x 17.25\t17.25\t6\t3.565\t0.465");
+    EXPECT_EQ(Line(Calc({"sections", "i-beam"}).out, "7\t"),
+              "7\tS6 x 17.25\t17.25\t6\t3.565\t0.465");
 }
 
 TEST(CalcSections, AFamilyItemReadsAsItsDesignationInTheViewAndTheFile) {
