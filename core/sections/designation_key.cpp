@@ -87,8 +87,11 @@ std::optional<DesignationKey> ReadDesignation(std::string_view raw) {
         const std::size_t at = compact.rfind(standard);
         if (at != std::string::npos && at + standard.size() == compact.size()) {
             key.standard = std::string(standard);
-            const std::size_t en = text.rfind("EN");
-            text.erase(en);
+            // Cut the standard off the text as typed, blanks and all.
+            std::size_t at_text = text.size();
+            for (std::size_t left = standard.size(); left > 0;)
+                if (text[--at_text] != ' ') --left;
+            text.erase(at_text);
             break;
         }
     }

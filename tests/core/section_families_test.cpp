@@ -113,7 +113,7 @@ TEST(SectionLookup, EveryWrittenFormFindsTheSameSize) {
         {{"HSS6.625X0.280", "HSS6.625X.28"}, "hss-round HSS6.625X0.280"},
         {{"PIPE6STD", "Pipe 6 STD"}, "pipe-std PIPE 6 STD"},
         {{"Pipe 1 1/4 XS", "PIPE 1-1/4 XS"}, "pipe-std PIPE 1-1/4 XS"},
-        {{"SHS 90x90x5 EN 10210", "shs90x90x5en10210"}, "shs-en10210 SHS 90x90x5 EN 10210"},
+        {{"SHS 90x90x5 EN 10210", "shs90x90x5en10210", "SHS 90x90x5 E N 1 0210"}, "shs-en10210 SHS 90x90x5 EN 10210"},
         {{"SHS 90x90x5", "SHS 90x90x5 EN 10219"}, "shs SHS 90x90x5"},
         {{"CHS 168.3x5", "CHS 168.3x5 EN 10210"}, "chs CHS 168.3x5"},
         {{"L 100x100x10", "l100x100x10"}, "l-en L 100x100x10"},
