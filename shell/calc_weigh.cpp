@@ -75,7 +75,14 @@ int OptionShape(SectionTable option) {
 
 // Finds --section in the families; the shape, if given, must be the one the family belongs to.
 std::string ResolveSection(bool shape_given, WeighRequest& request) {
-    const SectionLookup found = FindSection(*request.section);
+    std::optional<SectionTable> option;
+    if (shape_given && IsStructural(request.shape)) option = StructuralTable(request.shape);
+    SectionLookup found = FindSection(*request.section, option);
+    // A designation of another shape's family is refused below as belonging elsewhere.
+    if (!found.Found() && option) {
+        if (const SectionLookup anywhere = FindSection(*request.section); anywhere.Found())
+            found = anywhere;
+    }
     request.sectionRefused = true;
     if (!found.Found()) return found.refusal;
     const SectionFamily& family = *found.match.family;

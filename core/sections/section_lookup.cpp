@@ -133,7 +133,7 @@ std::string FamilyPrefixes() {
 
 }  // namespace
 
-SectionLookup FindSection(std::string_view raw) {
+SectionLookup FindSection(std::string_view raw, std::optional<SectionTable> option) {
     const std::string text(Trimmed(raw));
     // A refusal names the designation, but not a screenful of it; cut before a character.
     std::string name = text;
@@ -155,7 +155,7 @@ SectionLookup FindSection(std::string_view raw) {
     const SectionFamily* related_family = nullptr;
     for (const DesignationKey& typed : spellings) {
         for (const SectionFamily& family : SectionFamilies()) {
-            if (!MayHold(family, typed.prefix)) continue;
+            if (!MayHold(family, typed.prefix) || (option && family.option != *option)) continue;
             const auto sizes = FamilySizes(family);
             for (std::size_t row = 0; row < sizes.size(); ++row) {
                 const DesignationKey& listed = sizes[row].key;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,8 @@ struct SectionLookup {
 
 // Finds a designation in any family, the built-in tables included: "W12X26", "hea 200",
 // "HE 200 A", "HSS6X6X.25", "L4X4X1/2", "SHS 90x90x5 EN 10210".
-SectionLookup FindSection(std::string_view text);
+// With an option, only its families are searched (a bare "2 x 1 x 1/8" is then an angle or a
+// channel as asked).
+SectionLookup FindSection(std::string_view text, std::optional<SectionTable> option = std::nullopt);
 
 }  // namespace tarvix
