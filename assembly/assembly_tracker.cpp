@@ -102,7 +102,11 @@ void AssemblyTracker::AddCurrentPart() {
     item.itemWeight = part.weight;
     item.itemVolume = part.volume;
     item.dims = DimensionSlots(part.itemName, part.dims);
-    if (IsStructural(part.shape)) {
+    const SectionFamily* family = calc_.CurrentFamily();
+    if (family && !family->built_in) {
+        // Only the built-in pipe rows split into schedule and size; the others read as printed.
+        if (const FamilySize* size = calc_.CurrentSize()) item.description = size->designation;
+    } else if (IsStructural(part.shape)) {
         const auto rows = SectionRows(StructuralTable(part.shape));
         const int selected = window_.ListSelection(ids::kSectionList);
         const auto row = static_cast<std::size_t>(selected < 0 ? 0 : selected);

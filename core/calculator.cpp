@@ -142,6 +142,33 @@ void Calculator::SetUpShape(SetUp kind) {
 
 void Calculator::SetUpSectionList() {
     const SectionTable table = StructuralTable(part_.shape);
+    family_ = 0;
+    window_.Enable(ids::kSectionFamily, true);
+    window_.ListClear(ids::kSectionFamily);
+    for (const SectionFamily& family : OptionFamilies(table))
+        window_.ListAppend(ids::kSectionFamily, std::string(family.choice));
+    window_.ListSelect(ids::kSectionFamily, 0);
+    FillSectionList();
+}
+
+void Calculator::FillSectionList() {
+    const SectionTable table = StructuralTable(part_.shape);
+    if (family_ != 0) {
+        const SectionFamily& family = *CurrentFamily();
+        window_.SetFont(ids::kSectionList, FontSpec{"Tahoma", 8, 700});
+        window_.SetText(ids::kSectionTitle1, family.title1);
+        window_.SetText(ids::kSectionTitle2, family.title2);
+        window_.Enable(ids::kSectionList, true);
+        window_.ListClear(ids::kSectionList);
+        // The list's captions name the product standard, which would not fit on every line.
+        for (const FamilySize& size : FamilySizes(family)) {
+            std::string_view shown = size.designation;
+            if (shown.ends_with(" EN 10210")) shown.remove_suffix(9);
+            window_.ListAppend(ids::kSectionList, "  " + std::string(shown));
+        }
+        window_.ListSelect(ids::kSectionList, 0);
+        return;
+    }
     window_.SetFont(ids::kSectionList, FontSpec{std::string(SectionFontFace(table)), 8, 700});
     window_.SetText(ids::kSectionTitle1, SectionTitle1(table));
     window_.SetText(ids::kSectionTitle2, SectionTitle2(table));
@@ -154,6 +181,9 @@ void Calculator::SetUpSectionList() {
 }
 
 void Calculator::ClearSectionList() {
+    family_ = 0;
+    window_.ListClear(ids::kSectionFamily);
+    window_.Enable(ids::kSectionFamily, false);
     window_.SetText(ids::kSectionTitle1, "");
     window_.SetText(ids::kSectionTitle2, "");
     window_.ListClear(ids::kSectionList);
@@ -264,6 +294,44 @@ void Calculator::AdvanceInputs(int k) {
     ComputeVolume();
 }
 
+void Calculator::SectionFamilyChosen() {
+    if (!IsStructural(part_.shape) || part_.shape == kKnownValueShape) return;
+    const int count = static_cast<int>(OptionFamilies(StructuralTable(part_.shape)).size());
+    const int chosen = window_.ListSelection(ids::kSectionFamily);
+    if (chosen < 0 || chosen >= count || chosen == family_) return;
+    family_ = chosen;
+    FillSectionList();
+    WriteSectionCaptions();
+    RedisplayInUnits();
+    ComputeVolume();
+}
+
+void Calculator::WriteSectionCaptions() {
+    const ShapeInfo& shape = Shape(part_.shape);
+    const auto captions = DimensionCaptions(CurrentFamily()->dims);
+    for (int k = 1; k <= 3; ++k) {
+        const bool own = family_ == 0;
+        window_.SetText(ids::kUpperCaption[k - 1],
+                        own ? shape.inputs[k - 1].upper : captions[k - 1][0]);
+        window_.SetText(ids::kLowerCaption[k - 1],
+                        own ? shape.inputs[k - 1].lower : captions[k - 1][1]);
+    }
+}
+
+const SectionFamily* Calculator::CurrentFamily() const {
+    if (!IsStructural(part_.shape)) return nullptr;
+    const auto families = OptionFamilies(StructuralTable(part_.shape));
+    return &families[static_cast<std::size_t>(family_)];
+}
+
+const FamilySize* Calculator::CurrentSize() const {
+    const SectionFamily* family = CurrentFamily();
+    if (!family) return nullptr;
+    const auto sizes = FamilySizes(*family);
+    const auto row = static_cast<std::size_t>(SelectedRow());
+    return row < sizes.size() ? &sizes[row] : nullptr;
+}
+
 void Calculator::SectionRowChosen() {
     RedisplayInUnits();
     ComputeVolume();
@@ -323,6 +391,13 @@ int Calculator::OptionShape() const {
 
 void Calculator::ComputeVolume() {
     if (part_.shape == kKnownValueShape) {
+        ShowResults();
+        return;
+    }
+    if (IsStructural(part_.shape) && family_ != 0) {
+        const FamilySize* size = CurrentSize();
+        if (!size) return;
+        part_.volume = size->area * part_[kL];
         ShowResults();
         return;
     }

@@ -8,6 +8,7 @@
 #include "core/expression_evaluator.h"
 #include "core/field_notices.h"
 #include "core/material_catalogue.h"
+#include "core/sections/section_families.h"
 #include "core/units.h"
 #include "platform/window.h"
 
@@ -50,6 +51,11 @@ class Calculator {
     void CommitDimension(int k);
     void AdvanceInputs(int k);
     void SectionRowChosen();
+    void SectionFamilyChosen();
+    // The family the section list shows (the built-in table unless another was chosen) and the
+    // selected size of it; no size while the part is not a structural shape.
+    const SectionFamily* CurrentFamily() const;
+    const FamilySize* CurrentSize() const;
     void CommitQuantity();
     void SelectInputMode(int option_id);
     void CommitKnownValue();
@@ -77,6 +83,8 @@ class Calculator {
     void SetUpShape(SetUp kind);
     void SetUpSectionList();
     void ClearSectionList();
+    void FillSectionList();
+    void WriteSectionCaptions();
     void EnableInput(int k, bool enabled);
     void ColourMarker(int id, Rgb colour);
     void ZeroFillets(int j);
@@ -109,6 +117,7 @@ class Calculator {
     CurrentMaterial material_;
     Unit unit_ = Unit::kInches;
     int decimals_ = 3;
+    int family_ = 0;  // index among the structural option's families
     EvalError last_error_ = EvalError::kNone;
     bool known_limited_ = false;  // the last known value taken was raised to its least
 };

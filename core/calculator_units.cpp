@@ -128,6 +128,14 @@ void Calculator::RedisplayInUnits() {
 }
 
 void Calculator::RedisplayInputs(int shape) {
+    if (IsStructural(shape) && family_ != 0) {
+        if (const FamilySize* size = CurrentSize()) {
+            for (int k = 1; k <= 3; ++k)
+                SetInputText(k, Dimension(size->shown[static_cast<std::size_t>(k - 1)]));
+        }
+        if (part_[kL] > 0) SetInputText(4, Dimension(part_[kL]));
+        return;
+    }
     if (IsStructural(shape)) {
         const auto rows = SectionRows(StructuralTable(shape));
         const std::size_t index = static_cast<std::size_t>(SelectedRow());

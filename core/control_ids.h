@@ -63,6 +63,8 @@ inline constexpr int kFabricationsCaption = 306;
 inline constexpr int kSectionList = 303;
 inline constexpr int kSectionTitle2 = 304;
 inline constexpr int kSectionTitle1 = 305;
+// Chooses the family of sections the section list offers; the built-in table comes first.
+inline constexpr int kSectionFamily = 340;
 
 // Dimension inputs 1 to 6, their captions and markers.
 inline constexpr int kInput[6] = {201, 202, 203, 204, 205, 206};

@@ -158,6 +158,8 @@ std::string NameOf(const Window& window, const ControlSpec& def) {
             return KnownValueName(window) + " marker";
         case kMaterialList:
             return "Material";
+        case kSectionFamily:
+            return "Section family";
         case kSectionList:
             return Joined({Text(window, kSectionTitle1), Text(window, kSectionTitle2)}, "Section");
         case kItemList:
@@ -184,9 +186,10 @@ std::string AccessibleName(const Window& window, int id) {
 std::span<const int> MainWindowTabOrder() {
     static constexpr int kOrder[] = {
         // Shape: the fabrications and their section list, then the other groups down the panel.
-        kPipe, kChannels, kAngles, kIBeams, kSectionList, kHexagonal, kOctagonal, kRectangularBar,
-        kSquareBar, kRound, kRoundOdId, kRoundOdWall, kSquareTube, kRectangularTube, kSphere,
-        kHollowSphere, kPyramid, kCone, kConeFrustum, kSphericalCap, kTorus,
+        kPipe, kChannels, kAngles, kIBeams, kSectionFamily, kSectionList, kHexagonal, kOctagonal,
+        kRectangularBar, kSquareBar, kRound, kRoundOdId, kRoundOdWall, kSquareTube,
+        kRectangularTube, kSphere, kHollowSphere, kPyramid, kCone, kConeFrustum, kSphericalCap,
+        kTorus,
         // Material, quantity.
         kFamilyMetal, kFamilyPlastic, kFamilyUser, kFamilyWood, kFamilyOther, kMaterialList,
         kDensityDisplay, kDensityEntry, kDensityIndicator, kQuantity, kQuantityMarker,

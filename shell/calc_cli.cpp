@@ -12,6 +12,7 @@
 #include "core/number_format.h"
 #include "core/section_tables.h"
 #include "shell/calc_assembly.h"
+#include "shell/calc_sections.h"
 #include "shell/json_object.h"
 
 #ifndef TARVIX_VERSION
@@ -56,6 +57,10 @@ Usage:
       --quantity TEXT                         number of parts, 1 to 10000 (default 1)
       --row N                                 section row N of a pipe, angle, channel or
                                               i-beam (see tarvix-calc sections); default 0
+      --section TEXT                          a section by its designation in any family
+                                              ("W12X26", "HSS6X6X1/4", "IPE 200"); SHAPE
+                                              may then be left out, and must agree if given.
+                                              An unknown or impossible designation: exit 2
       COMMIT  K:TEXT types TEXT into input K (1 to 6) and presses Enter; a plain TEXT goes to
               the input after the one last committed (input 1 first; the length for the
               structural shapes; the known-value field for volume and weight).
@@ -99,6 +104,12 @@ Usage:
       dimensions in inches. With --json, one object: {"table": ..., "rows": [...]}, each row
       with the keys index, schedule, size, outside_diameter, wall (pipes) or index,
       designation, weight_per_foot, dimension1, dimension2, dimension3.
+
+  tarvix-calc sections [FAMILY] [--json]
+      Without FAMILY lists the section families: name, option, unit, chooser entry. With a
+      family name (w, wt, hp, ipe, hea, upn, l-en, pipe-std, hss-rect, chs, rhs, ...) lists its
+      sizes: designation, weight per length (lb/ft or kg/m), then the three dimensions
+      (inches or mm), tab-separated.
 
   tarvix-calc --help, tarvix-calc COMMAND --help
       Shows this text, or the part of it for one command.
@@ -213,7 +224,7 @@ int Sections(std::vector<std::string> args, std::ostream& out, std::ostream& err
     } else if (which == "i-beam") {
         table = SectionTable::kIBeam;
     } else {
-        return Usage(err, "sections needs one of: pipe, angle, channel, i-beam");
+        return ListFamilies(args, json, out, err);
     }
     std::string rows = "[";  // with --json, the rows as an array of objects
     int index = 0;

@@ -5,6 +5,7 @@
 #include "core/material_catalogue.h"
 #include "core/missing_inputs.h"
 #include "core/section_tables.h"
+#include "core/sections/section_lookup.h"
 #include "core/shape_catalogue.h"
 #include "platform/headless_desktop.h"
 #include "shell/application.h"
@@ -61,13 +62,56 @@ bool ParseShape(const std::string& text, WeighRequest& request) {
     return false;
 }
 
+int OptionShape(SectionTable option) {
+    switch (option) {
+        case SectionTable::kAngle:
+            return 17;
+        case SectionTable::kPipe:
+            return 18;
+        case SectionTable::kChannel:
+            return 19;
+        case SectionTable::kIBeam:
+            return 20;
+    }
+    return 0;
+}
+
+// Finds --section in the families; the shape, if given, must be the one the family belongs to.
+std::string ResolveSection(bool shape_given, WeighRequest& request) {
+    std::optional<SectionTable> option;
+    if (shape_given && IsStructural(request.shape)) option = StructuralTable(request.shape);
+    SectionLookup found = FindSection(*request.section, option);
+    // A designation of another shape's family is refused below as belonging elsewhere.
+    if (!found.Found() && option) {
+        if (const SectionLookup anywhere = FindSection(*request.section); anywhere.Found())
+            found = anywhere;
+    }
+    request.section_refused = true;
+    if (!found.Found()) return found.refusal;
+    const SectionFamily& family = *found.match.family;
+    const int shape = OptionShape(family.option);
+    if (shape_given && request.shape != shape) {
+        const std::string given =
+            request.shape ? Lower(std::string(Shape(request.shape).itemName)) : "a known value";
+        return Echoed(*request.section) + " belongs with " +
+               Lower(std::string(Shape(shape).itemName)) + ", not " + given;
+    }
+    request.section_refused = false;
+    request.shape = shape;
+    request.sectionFamily = static_cast<int>(&family - OptionFamilies(family.option).data());
+    request.sectionRow = found.match.row;
+    return "";
+}
+
 // Parses the arguments after "weigh"; an empty string on success, otherwise what is wrong.
 std::string ParseRequest(const std::vector<std::string>& args, WeighRequest& request) {
     if (args.empty()) return "a SHAPE is needed; the shapes are:\n" + ShapeChoices();
-    if (!ParseShape(args[0], request)) {
+    // With --section the shape follows from the designation and may be left out.
+    const bool shape_given = args[0].rfind("--", 0) != 0;
+    if (shape_given && !ParseShape(args[0], request)) {
         return "unknown shape " + Echoed(args[0]) + "; the shapes are:\n" + ShapeChoices();
     }
-    for (std::size_t i = 1; i < args.size(); ++i) {
+    for (std::size_t i = shape_given ? 1 : 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg.rfind("--", 0) != 0) {
             request.commits.push_back(arg);
@@ -99,13 +143,20 @@ std::string ParseRequest(const std::vector<std::string>& args, WeighRequest& req
             int row = 0;
             if (!ParseInt(value, row)) return "--row needs a whole number, not " + Echoed(value);
             request.row = row;
+        } else if (option == "--section") {
+            request.section = value;
         } else {
             return "unknown option " + Echoed(option) +
                    "; the options are --units, --decimals, --material, --density, --quantity, "
-                   "--row";
+                   "--row, --section";
         }
     }
     if (request.material && request.density) return "give --material or --density, not both";
+    if (request.section) {
+        if (request.row) return "give --section or --row, not both";
+        return ResolveSection(shape_given, request);
+    }
+    if (!shape_given) return "a SHAPE is needed; the shapes are:\n" + ShapeChoices();
     if (request.row && !IsStructural(request.shape)) {
         return "--row goes with pipe, angle, channel and i-beam only";
     }
@@ -199,6 +250,10 @@ std::string TypePart(Application& app, HeadlessDesktop& desktop, const WeighRequ
         }
         user.Pick(ids::kSectionList, *request.row);
     }
+    if (request.section) {
+        user.Pick(ids::kSectionFamily, request.sectionFamily);
+        user.Pick(ids::kSectionList, request.sectionRow);
+    }
 
     // A refused value leaves the window computing with what it had before (the catalogue
     // density, quantity 1): a script must not take that for an answer.
@@ -271,6 +326,10 @@ int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     WeighRequest request;
     if (const std::string problem = ParseWeighRequest(part_args, request); !problem.empty()) {
+        if (request.section_refused) {
+            err << "tarvix-calc weigh: " << problem << "\n";
+            return 2;
+        }
         return Usage(err, problem);
     }
 

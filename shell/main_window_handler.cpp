@@ -93,6 +93,8 @@ void MainWindowHandler::OnControl(int id, Notification code) {
         calc_.SelectShape(id);
     } else if (id == ids::kSectionList) {
         calc_.SectionRowChosen();
+    } else if (id == ids::kSectionFamily) {
+        calc_.SectionFamilyChosen();
     } else if (id == ids::kMaterialList) {
         calc_.MaterialChosen();
         calc_.ComputeVolume();

@@ -144,6 +144,8 @@ constexpr ControlSpec kControls[] = {
     Label(304, "", 10, 24, 140, 16),
     Label(305, "", 10, 8, 150, 16),
     List(303, 10, 40, 150, 497, 0),
+    // The family chooser covers the first caption line; its first entry names the built-in table.
+    List(340, 10, 6, 150, 260, 8),
     Caption(306, 10, 70, 135, 30, 10),
     Option(294, "PIPE", 10, 95, 60, true),
     Option(292, "ANGLES", 10, 115, 70),
@@ -302,7 +304,7 @@ constexpr ControlSpec kControls[] = {
     Button(315, "GUIDE", 523, 509, 57, kWindowFace),
 };
 
-static_assert(std::size(kControls) == 132);
+static_assert(std::size(kControls) == 133);
 
 }  // namespace
 

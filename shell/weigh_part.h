@@ -22,6 +22,12 @@ struct WeighRequest {
     std::optional<std::string> density;
     std::optional<std::string> quantity;
     std::optional<int> row;
+    // --section: the designation, then where it was found (its family's place among the
+    // option's families and its row); refused when the designation names no listed size.
+    std::optional<std::string> section;
+    int sectionFamily = 0;
+    int sectionRow = 0;
+    bool section_refused = false;
     std::vector<std::string> commits;
 };
 

@@ -151,6 +151,25 @@ TEST_F(QtMainWindowTest, SectionListDrivesThePipeInputs) {
     Play({{kClick, kInput[3]}, {kEnter, kInput[3], "12", kTotal, ".483"}});
 }
 
+// Another family fills the section list, its captions and the dimensions in the input unit;
+// choosing the built-in table again brings every row back, as does a new shape set-up.
+TEST_F(QtMainWindowTest, SectionFamilyChooser) {
+    Play({{kClick, kMillimeters},
+          {kClick, kIBeams, "", kSectionFamily, "S SHAPES"},
+          {kChoose, kSectionFamily, "5", kSectionList, "  IPE 80"},
+          {kChoose, kSectionList, "6", kSectionTitle2, "IPE BEAMS"}});
+    EXPECT_EQ(Show({kInput[0], kInput[1], kInput[2]}), "200.000|100.000|5.600");
+    Play({{kClick, kInput[3]}, {kEnter, kInput[3], "1000", kVolume, "2,848.411"}});
+    Play({{kChoose, kSectionFamily, "0", kSectionList, "  S3 x 5.7"},
+          {kClick, kPipe, "", kSectionTitle1, "STEEL PIPES"},
+          {kChoose, kSectionFamily, "3", kSectionList, "  HSS2X2X1/8"}});
+    EXPECT_EQ(Show({kLowerCaption[0], kLowerCaption[1], kUpperCaption[2], kSectionTitle2}),
+              "WIDTH|HEIGHT|WALL|HSS RECT/SQUARE");
+    Play({{kClick, kIBeams, "", kSectionFamily, "S SHAPES"}});
+    EXPECT_EQ(Win().ListCount(kSectionList), 31);
+    EXPECT_EQ(Show({kSectionTitle2, kLowerCaption[0], kInput[0]}), "I-BEAMS|DEPTH|76.200");
+}
+
 TEST_F(QtMainWindowTest, HideMinimisesAndCloseOrAWindowSystemCloseEndTheRun) {
     // Centred on the toolkit's own 800-pixel screen: 400 - 388.5 goes to the even 12.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();

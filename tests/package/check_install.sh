@@ -49,6 +49,7 @@ bin/tarvix-calc
 libexec/tarvix/tarvix-pdf
 share/applications/$app.desktop
 share/bash-completion/completions/tarvix-calc
+share/doc/tarvix/THIRD_PARTY_NOTICES
 share/doc/tarvix/changelog.gz
 share/doc/tarvix/copyright
 share/icons/hicolor/scalable/apps/$app.svg
