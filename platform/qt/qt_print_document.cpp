@@ -1,9 +1,11 @@
 #include "platform/qt/qt_print_document.h"
 
+#include <QAction>
 #include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -12,6 +14,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -130,6 +133,22 @@ bool QtPrintDocument::RenderPdf(const std::string& path) const {
     return WriteFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
 }
 
+namespace {
+
+// Printing and closing by keyboard, whichever part of the preview has the focus.
+void AddPreviewKeys(QPrintPreviewDialog& dialog) {
+    for (QAction* action : dialog.findChildren<QAction*>()) {
+        if (action->text() == QPrintPreviewDialog::tr("Print")) {
+            action->setShortcut(QKeySequence::Print);
+            action->setShortcutContext(Qt::WindowShortcut);
+        }
+    }
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), &dialog);
+    QObject::connect(close, &QShortcut::activated, &dialog, &QDialog::reject);
+}
+
+}  // namespace
+
 void QtPrintDocument::ShowPreview(TopLevelWindow* owner) const {
     if (pages_.empty()) return;
     QPrinter printer(QPrinter::HighResolution);
@@ -149,6 +168,7 @@ void QtPrintDocument::ShowPreview(TopLevelWindow* owner) const {
                          QPainter painter;
                          if (painter.begin(target)) Paint(pages_, painter, *target);
                      });
+    AddPreviewKeys(dialog);
     dialog.exec();
 }
 
