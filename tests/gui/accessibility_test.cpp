@@ -85,7 +85,7 @@ TEST_F(QtAccessibilityTest, ResultFieldsReportTheirValues) {
 TEST_F(QtAccessibilityTest, TabFollowsThePanelsRows) {
     const std::vector<std::vector<int>> walks = {
         {kFamilyMetal, kMaterialList, kDensityDisplay, kQuantity, kQuantityMarker, kInput[0]},
-        {kInches, kDecimals1, kTrackerCheck, kVolume, kWeight, kTotal, kItemList, kItemMaterial},
+        {kInches, kDecimals3, kTrackerCheck, kVolume, kWeight, kTotal, kItemList, kItemMaterial},
         {kQtyMinus, kItemMinus, kItemPlus, kQtyPlus, kZero, kCavity, kSolid, kView, kPrint, kSave,
          kClear, kHide, kClose, kGuide},
     };
