@@ -211,6 +211,32 @@ TEST_F(KeyboardTest, TheViewWindowByKeys) {
     EXPECT_FALSE(app_->Tracker().View().IsShown());
 }
 
+// The print preview: Ctrl+P asks where to print, Escape closes the preview.
+TEST_F(KeyboardTest, ThePreviewByKeys) {
+    AddRoundBar();
+    std::vector<std::string> seen;  // the modal windows, in order
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) return;
+        const std::string name = modal->metaObject()->className();
+        if (!seen.empty() && seen.back() == name) return;
+        seen.push_back(name);
+        const bool first = seen.size() == 1;
+        // Pressed once this tick has ended: the key may open a dialog of its own.
+        QTimer::singleShot(0, modal, [modal, first] {
+            QTest::keyClick(modal, first ? Qt::Key_P : Qt::Key_Escape,
+                            first ? Qt::ControlModifier : Qt::NoModifier);
+        });
+    });
+    poll.start(20);
+    Press({"Ctrl+P"});
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return QApplication::activeModalWidget() == nullptr; }, 5000));
+    EXPECT_EQ(seen, (std::vector<std::string>{"QPrintPreviewDialog", "QPrintDialog",
+                                              "QPrintPreviewDialog"}));
+}
+
 // Markers and result fields show a focus mark when the keyboard brings the focus, none on a click.
 TEST_F(KeyboardTest, KeyboardFocusIsMarked) {
     for (int id : {kInputMarker[0], kVolume}) {
