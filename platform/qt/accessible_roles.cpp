@@ -41,13 +41,28 @@ class ClientAccessible : public QAccessibleWidget {
     }
 };
 
+// An option group where its options are, not the whole client area it spans to take them in.
+class GroupAccessible : public QAccessibleWidget {
+  public:
+    explicit GroupAccessible(QWidget* box) : QAccessibleWidget(box, QAccessible::Grouping) {}
+
+    QRect rect() const override {
+        QRect area;
+        for (const QObject* object : widget()->children()) {
+            const auto* option = qobject_cast<const QWidget*>(object);
+            if (option && !option->isHidden())
+                area |= QRect(option->mapToGlobal(QPoint(0, 0)), option->size());
+        }
+        return area;
+    }
+};
+
 QAccessibleInterface* Roles(const QString& /*class_name*/, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
     if (dynamic_cast<WindowFrame*>(widget))
         return new QAccessibleWidget(widget, QAccessible::Window);
-    if (dynamic_cast<OptionGroupBox*>(widget))
-        return new QAccessibleWidget(widget, QAccessible::Grouping);
+    if (dynamic_cast<OptionGroupBox*>(widget)) return new GroupAccessible(widget);
     if (dynamic_cast<ClientArea*>(widget)) return new ClientAccessible(widget);
     return nullptr;
 }
