@@ -72,9 +72,9 @@ class CheckButton : public QCheckBox {
     bool in_click_ = false;
 };
 
-// A drop-down list without an edit field: typing finds an entry by its start (type_ahead.h),
-// open or closed, and chooses it as a click would. Its place is given with the height of the opened list; the
-// closed list is as high as its font needs and the opened one shows as many entries as fit.
+// A drop-down list without an edit field; typing finds an entry by its start (type_ahead.h).
+// Its place is given with the height of the opened list; the closed list is as high as its font
+// needs and the opened one shows as many entries as fit.
 class ListBox : public QComboBox {
   public:
     explicit ListBox(QWidget* parent);

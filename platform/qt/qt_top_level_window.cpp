@@ -193,7 +193,7 @@ QWidget* QtTopLevelWindow::MakeWidget(const ControlSpec& def) {
                 // their values can be read and copied, but passes the captions by.
                 field->setReadOnly(true);
                 field->setFocusPolicy(def.kind == ControlKind::kResultField ? Qt::StrongFocus
-                                                                           : Qt::ClickFocus);
+                                                                            : Qt::ClickFocus);
             }
             field->setText(text);
             field->setCursorPosition(0);
