@@ -194,8 +194,9 @@ TEST_F(KeyboardTest, TheViewWindowByKeys) {
     QWidget* view = View()->Frame();
     ASSERT_TRUE(QTest::qWaitForWindowActive(view));
     auto* table = static_cast<QTableWidget*>(View()->ControlWidget(kViewList));
-    table->setFocus();
-    table->selectRow(0);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualRect(table->model()->index(0, 1)).center());
+    ASSERT_EQ(Focus(), table);
     Press({"Ctrl+C"});
     const QStringList cells = QGuiApplication::clipboard()->text().split('\t');
     ASSERT_EQ(cells.size(), 8);
