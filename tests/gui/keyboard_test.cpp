@@ -240,14 +240,16 @@ TEST_F(KeyboardTest, ThePreviewByKeys) {
 
 // Markers and result fields show a focus mark when the keyboard brings the focus, none on a click.
 TEST_F(KeyboardTest, KeyboardFocusIsMarked) {
-    for (int id : {kInputMarker[0], kVolume}) {
+    for (const auto& [before, id] :
+         {std::pair{kInput[0], kInputMarker[0]}, {kTrackerCheck, kVolume}}) {
         Widget(id)->clearFocus();
         const QImage plain = Widget(id)->grab().toImage();
         qt_user::PressAndRelease(Win(), id);
         ASSERT_EQ(Focus(), Widget(id));
         EXPECT_EQ(Widget(id)->grab().toImage(), plain) << id << " clicked";
-        Win().GiveFocus(kInput[0]);
-        Widget(id)->setFocus(Qt::TabFocusReason);
+        Win().GiveFocus(before);
+        Press({"Tab"});
+        ASSERT_EQ(Focus(), Widget(id));
         EXPECT_NE(Widget(id)->grab().toImage(), plain) << id << " by Tab";
     }
 }
