@@ -56,6 +56,10 @@ void AssemblyView::Open(const AssemblyList& list, Unit unit, int decimals) {
     window_->ReportSetGridLines(ids::kViewList, true);
     // The buttons are named by their texts; the table has none of its own.
     window_->SetAccessibleName(ids::kViewList, "Assembly items");
+    // Tab goes from the table to HIDE and CLOSE; Escape puts the window away as HIDE does.
+    static constexpr int kTabOrder[] = {ids::kViewList, ids::kViewHide, ids::kViewClose};
+    window_->SetTabOrder(kTabOrder);
+    window_->SetShortcut(ids::kViewHide, "Esc", ShortcutAction::kClick);
 
     InsertColumns(unit);
     FillRows(list, unit, decimals);

@@ -41,6 +41,12 @@ enum class ControlKind {
     kReportList,    // table with column headers, grid lines, single selection and a border
 };
 
+// What a window-wide key does to its control.
+enum class ShortcutAction {
+    kClick,  // first commits a typed value as leaving its field would, then clicks the control
+    kFocus,  // moves the keyboard focus to the control
+};
+
 struct FontSpec {
     std::string face;  // empty: the window system's default control font
     int points = 0;
@@ -106,6 +112,11 @@ class Window {
     virtual void SetFieldNotice(int /*id*/, std::string_view /*text*/) {}
     // The order in which Tab moves through these controls; the others keep their place.
     virtual void SetTabOrder(std::span<const int> /*ids*/) {}
+    // A key that works whatever control has the focus ("Ctrl+S", "F1", "Esc"); the control's
+    // description names it for a screen reader. Ignored by windows without a keyboard.
+    virtual void SetShortcut(int /*id*/, std::string_view /*keys*/, ShortcutAction /*action*/) {}
+    // The name a screen reader announces for the option group that starts at this option.
+    virtual void SetGroupName(int /*first_option*/, std::string_view /*name*/) {}
     // Report lists: rows of cells under column headers. Texts are shown as given, leading blanks
     // included (the cells align left). Positions out of range are ignored; reads give "" or 0.
     virtual void ReportSetGridLines(int id, bool on) = 0;

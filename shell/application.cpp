@@ -4,6 +4,7 @@
 
 #include "core/control_ids.h"
 #include "shell/accessible_names.h"
+#include "shell/keyboard_shortcuts.h"
 #include "shell/main_window_layout.h"
 
 namespace tarvix {
@@ -25,6 +26,7 @@ Application::Application(Desktop& desktop, const Settings& settings) : desktop_(
     calculator_->SetDisplayListener(tracker_.get());
     handler_ = std::make_unique<MainWindowHandler>(desktop, *window_, *calculator_, *tracker_, top);
     StartState(settings);
+    ApplyKeyboardAndGroups(*window_);
     window_->SetTabOrder(MainWindowTabOrder());
     handler_->RefreshAccessibleNames();
     window_->SetEventSink(handler_.get());

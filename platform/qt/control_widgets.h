@@ -10,6 +10,8 @@
 
 #include <functional>
 
+#include "platform/qt/type_ahead.h"
+
 namespace tarvix {
 
 // A grey rectangle behind other controls. Mouse presses pass through it to the window, so the
@@ -29,6 +31,11 @@ class FieldEdit : public QLineEdit {
   protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    // Read-only fields show no cursor: a dotted frame shows where the keyboard is.
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    bool marks_focus_ = false;
 };
 
 // Option button and check box that take clicks anywhere in their rectangle, not only on the
@@ -43,6 +50,10 @@ class OptionButton : public QRadioButton {
   protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
     void nextCheckState() override;
+    // The keys of an option group (option_group.h).
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
     bool in_click_ = false;
@@ -61,8 +72,9 @@ class CheckButton : public QCheckBox {
     bool in_click_ = false;
 };
 
-// A drop-down list without typing. Its place is given with the height of the opened list; the
-// closed list is as high as its font needs and the opened one shows as many entries as fit.
+// A drop-down list without an edit field; typing finds an entry by its start (type_ahead.h).
+// Its place is given with the height of the opened list; the closed list is as high as its font
+// needs and the opened one shows as many entries as fit.
 class ListBox : public QComboBox {
   public:
     explicit ListBox(QWidget* parent);
@@ -77,8 +89,15 @@ class ListBox : public QComboBox {
     // from a label it is the buddy of. This one is never shown.
     void SetAccessibleLabel(const QString& text);
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void ApplyEntryHeight(int index);
+    QStringList Entries() const;
+
+    TypeAhead type_ahead_;
 
     QPointer<QLabel> label_;
     int opened_height_ = 0;

@@ -1,6 +1,9 @@
 #include "platform/qt/marker_button.h"
 
+#include <QFocusEvent>
 #include <QPainter>
+
+#include "platform/qt/focus_mark.h"
 
 namespace tarvix {
 
@@ -20,6 +23,13 @@ void MarkerButton::paintEvent(QPaintEvent*) {
     painter.setPen(text_);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.end();
+    if (marks_focus_ && hasFocus()) FocusMark::Paint(this, rect().adjusted(1, 1, -1, -1));
+}
+
+void MarkerButton::focusInEvent(QFocusEvent* event) {
+    marks_focus_ = FocusMark::Shows(event);
+    QAbstractButton::focusInEvent(event);
 }
 
 }  // namespace tarvix

@@ -17,8 +17,10 @@ class MarkerButton : public QAbstractButton {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
   private:
+    bool marks_focus_ = false;
     QColor text_ = Qt::red;
     QColor background_ = Qt::lightGray;
 };

@@ -11,6 +11,7 @@
 #include <QStyleFactory>
 #include <QUrl>
 
+#include "platform/qt/accessible_roles.h"
 #include "platform/qt/enter_key_watch.h"
 #include "platform/qt/event_queue.h"
 #include "platform/qt/file_dialog_filter.h"
@@ -39,6 +40,7 @@ QtDesktop::QtDesktop()
     // honours each control's own colours.
     if (QStyle* style = QStyleFactory::create("Windows")) QApplication::setStyle(style);
     PrepareFonts();
+    InstallAccessibleRoles();
     // Hiding or minimising the last window must not end the program: only CLOSE does.
     QApplication::setQuitOnLastWindowClosed(false);
 }
@@ -69,7 +71,9 @@ MessageResult QtDesktop::ShowMessage(TopLevelWindow* owner, std::string_view tex
                     ToQString(title), ToQString(text),
                     yes_no ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     OwnerWidget(owner));
-    box.setDefaultButton(yes_no ? QMessageBox::Yes : QMessageBox::Ok);
+    // The program's questions would drop data on Yes: Enter and Escape keep it.
+    box.setDefaultButton(yes_no ? QMessageBox::No : QMessageBox::Ok);
+    if (yes_no) box.setEscapeButton(QMessageBox::No);
     // Application-modal: the program's windows take no input, but their timers keep ticking.
     box.setWindowModality(Qt::ApplicationModal);
     if (!detail.empty()) box.setDetailedText(ToQString(detail));

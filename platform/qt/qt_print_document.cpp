@@ -1,9 +1,11 @@
 #include "platform/qt/qt_print_document.h"
 
+#include <QAction>
 #include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -12,6 +14,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -135,6 +138,22 @@ bool QtPrintDocument::RenderPdf(const std::string& path, std::string* reason) co
     return written;
 }
 
+namespace {
+
+// Printing and closing by keyboard, whichever part of the preview has the focus.
+void AddPreviewKeys(QPrintPreviewDialog& dialog) {
+    for (QAction* action : dialog.findChildren<QAction*>()) {
+        if (action->text() == QPrintPreviewDialog::tr("Print")) {
+            action->setShortcut(QKeySequence::Print);
+            action->setShortcutContext(Qt::WindowShortcut);
+        }
+    }
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), &dialog);
+    QObject::connect(close, &QShortcut::activated, &dialog, &QDialog::reject);
+}
+
+}  // namespace
+
 void QtPrintDocument::ShowPreview(TopLevelWindow* owner) const {
     if (pages_.empty()) return;
     QPrinter printer(QPrinter::HighResolution);
@@ -154,6 +173,7 @@ void QtPrintDocument::ShowPreview(TopLevelWindow* owner) const {
                          QPainter painter;
                          if (painter.begin(target)) Paint(pages_, painter, *target);
                      });
+    AddPreviewKeys(dialog);
     dialog.exec();
 }
 

@@ -3,15 +3,19 @@
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPalette>
+#include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 
 #include "platform/qt/control_widgets.h"
 #include "platform/qt/font_setup.h"
 #include "platform/qt/marker_button.h"
+#include "platform/qt/option_group.h"
 #include "platform/qt/report_list.h"
+#include "platform/qt/screen_fit.h"
 #include "platform/qt/self_drawn_button.h"
 #include "platform/qt/window_frame.h"
 
@@ -94,7 +98,7 @@ QtTopLevelWindow::QtTopLevelWindow(EventQueue& queue, int left, int top, int wid
                                    std::string_view title)
     : queue_(queue), frame_(std::make_unique<WindowFrame>()) {
     frame_->setWindowTitle(ToQString(title));
-    frame_->setGeometry(left, top, width, height);
+    frame_->setGeometry(KeptOnPrimaryScreen(QRect(left, top, width, height)));
     frame_->Client()->on_background_press = [this] { Post({Event::Kind::kBackgroundPress}); };
     frame_->on_close_request = [this] { Post({Event::Kind::kCloseRequest}); };
 }
@@ -167,13 +171,10 @@ QWidget* QtTopLevelWindow::MakeWidget(const ControlSpec& def) {
             return label;
         }
         case ControlKind::kOption: {
-            auto* option = new OptionButton(parent);
+            if (def.firstOfGroup || !option_group_) option_group_ = new OptionGroupBox(parent);
+            auto* option = new OptionButton(option_group_);
             option->setText(text);
-            if (def.firstOfGroup || !option_group_) {
-                option_group_ = new QButtonGroup(frame_.get());
-                option_group_->setExclusive(true);
-            }
-            option_group_->addButton(option);
+            option_group_->Add(option);
             report_clicks(option);
             // A screen reader's toggle sets the option without a click: the program hears it as
             // one. The option its group clears on the way reports nothing.
@@ -199,10 +200,11 @@ QWidget* QtTopLevelWindow::MakeWidget(const ControlSpec& def) {
         case ControlKind::kResultField: {
             auto* field = new FieldEdit(parent);
             if (def.kind != ControlKind::kInput) {
-                // Read-only fields take the focus when clicked, but Tab and the window's first
-                // activation pass them by.
+                // Read-only fields take the focus when clicked. Tab reaches the results, so that
+                // their values can be read and copied, but passes the captions by.
                 field->setReadOnly(true);
-                field->setFocusPolicy(Qt::ClickFocus);
+                field->setFocusPolicy(def.kind == ControlKind::kResultField ? Qt::StrongFocus
+                                                                            : Qt::ClickFocus);
             }
             field->setText(text);
             field->setCursorPosition(0);
@@ -512,7 +514,7 @@ void QtTopLevelWindow::Show(ShowCommand command) {
 }
 
 void QtTopLevelWindow::MoveWindow(int left, int top, int width, int height) {
-    frame_->setGeometry(left, top, width, height);
+    frame_->setGeometry(KeptOnPrimaryScreen(QRect(left, top, width, height)));
 }
 
 void QtTopLevelWindow::StartDrag() {
@@ -538,6 +540,39 @@ void QtTopLevelWindow::StartTimer(int timer_id, int period_ms) {
 
 void QtTopLevelWindow::StopTimer(int timer_id) {
     timers_.erase(timer_id);
+}
+
+// Keyboard: keys that act on a control whatever has the focus.
+void QtTopLevelWindow::SetShortcut(int id, std::string_view keys, ShortcutAction action) {
+    Control* control = Find(id);
+    if (!control) return;
+    const QKeySequence sequence(ToQString(keys));
+    auto* shortcut = new QShortcut(sequence, frame_.get());
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, shortcut, [this, id, action] {
+        Control* target = Find(id);
+        if (!target || !target->widget->isEnabled()) return;
+        if (action == ShortcutAction::kFocus) {
+            target->widget->setFocus(Qt::ShortcutFocusReason);
+            return;
+        }
+        // What a click with the mouse would do: the field with the focus is left, then the
+        // control acts. The focus stays where the user is working.
+        for (const auto& [field, c] : controls_) {
+            if (c.kind == ControlKind::kInput && c.widget->hasFocus())
+                Post({Event::Kind::kControl, field, Notification::kFocusLost});
+        }
+        Post({Event::Kind::kControl, id, Notification::kClicked});
+    });
+    const QString named = sequence.toString(QKeySequence::NativeText);
+    const QString before = control->widget->accessibleDescription();
+    control->widget->setAccessibleDescription(before.isEmpty() ? named : before + ", " + named);
+}
+
+void QtTopLevelWindow::SetGroupName(int first_option, std::string_view name) {
+    const Control* control = Find(first_option);
+    if (!control || control->kind != ControlKind::kOption) return;
+    if (QWidget* box = control->widget->parentWidget()) box->setAccessibleName(ToQString(name));
 }
 
 }  // namespace tarvix

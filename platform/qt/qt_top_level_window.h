@@ -8,13 +8,13 @@
 #include "platform/desktop.h"
 #include "platform/qt/event_queue.h"
 
-class QButtonGroup;
 class QTimer;
 class QWidget;
 
 namespace tarvix {
 
 class ListBox;
+class OptionGroupBox;
 class ReportList;
 class WindowFrame;
 
@@ -50,6 +50,8 @@ class QtTopLevelWindow final : public TopLevelWindow, private EventTarget {
     void SetAccessibleName(int id, std::string_view name) override;
     void SetFieldNotice(int id, std::string_view text) override;
     void SetTabOrder(std::span<const int> ids) override;
+    void SetShortcut(int id, std::string_view keys, ShortcutAction action) override;
+    void SetGroupName(int first_option, std::string_view name) override;
 
     void ReportSetGridLines(int id, bool on) override;
     void ReportInsertColumn(int id, int position, std::string_view header, int width) override;
@@ -99,7 +101,7 @@ class QtTopLevelWindow final : public TopLevelWindow, private EventTarget {
     std::unique_ptr<WindowFrame> frame_;
     std::map<int, Control> controls_;
     std::map<int, std::unique_ptr<QTimer>> timers_;
-    QButtonGroup* option_group_ = nullptr;  // the group new options join
+    OptionGroupBox* option_group_ = nullptr;  // the group new options join
     // While the program moves the focus itself, the focus changes it causes are its own doing:
     // losses are not reported (the program has just dealt with the field), and while it disables
     // or moves a control nothing is.

@@ -1,7 +1,10 @@
 #include "platform/qt/report_list.h"
 
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 
 #include <algorithm>
 
@@ -38,7 +41,30 @@ ReportList::ReportList(QWidget* parent) : QTableWidget(parent) {
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setMinimumSectionSize(1);
+    // Tab leaves the list for the window's buttons; the arrows move through the rows.
+    setTabKeyNavigation(false);
     FitRowHeight();
+}
+
+QString ReportList::SelectedRowText() const {
+    const QModelIndexList rows =
+        selectionModel() ? selectionModel()->selectedRows() : QModelIndexList{};
+    if (rows.isEmpty()) return {};
+    QStringList cells;
+    for (int column = 0; column < columnCount(); ++column)
+        cells << Cell(rows.front().row(), column);
+    return cells.join('\t');
+}
+
+void ReportList::keyPressEvent(QKeyEvent* event) {
+    // The whole row, not the one cell the toolkit would copy, ready to paste into a spreadsheet.
+    if (event == QKeySequence::Copy) {
+        const QString row = SelectedRowText();
+        if (!row.isEmpty()) QGuiApplication::clipboard()->setText(row);
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
 }
 
 // Rows as high as the font needs, as a native report list draws them.

@@ -17,9 +17,12 @@ class ReportList : public QTableWidget {
     void SetCell(int row, int column, const QString& text);
     QString Header(int column) const;
     QString Cell(int row, int column) const;
+    // The cells of the selected row joined by tabs; empty when no row is selected.
+    QString SelectedRowText() const;
 
   protected:
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void FitRowHeight();

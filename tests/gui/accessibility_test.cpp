@@ -76,8 +76,8 @@ TEST_F(QtAccessibilityTest, ResultFieldsReportTheirValues) {
 // Tab walks each panel row by row as the controls stand; an option group is one stop.
 TEST_F(QtAccessibilityTest, TabFollowsThePanelsRows) {
     const std::vector<std::vector<int>> walks = {
-        {kFamilyMetal, kMaterialList, kQuantity, kQuantityMarker, kInput[0]},
-        {kInches, kDecimals1, kTrackerCheck, kItemList},
+        {kFamilyMetal, kMaterialList, kDensityDisplay, kQuantity, kQuantityMarker, kInput[0]},
+        {kInches, kDecimals3, kTrackerCheck, kVolume, kWeight, kTotal, kItemList, kItemMaterial},
         {kQtyMinus, kItemMinus, kItemPlus, kQtyPlus, kZero, kCavity, kSolid, kView, kPrint, kSave,
          kClear, kHide, kClose, kGuide},
     };

@@ -48,7 +48,7 @@ class QtWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         desktop_ = std::make_unique<QtDesktop>();
-        window_ = desktop_->OpenWindow(100, 50, 777, 550, "Tarvix");
+        window_ = desktop_->OpenWindow(20, 50, 777, 550, "Tarvix");
         window_->Show(ShowCommand::kRestored);
         CreateMainWindowControls(*window_);
         window_->SetEventSink(&sink_);
@@ -91,7 +91,7 @@ class QtWindowTest : public ::testing::Test {
 };
 
 TEST_F(QtWindowTest, ControlsSitWhereTheLayoutPutsThemInsideAOnePixelBorder) {
-    EXPECT_EQ(Frame()->geometry(), QRect(100, 50, 777, 550));
+    EXPECT_EQ(Frame()->geometry(), QRect(20, 50, 777, 550));
     EXPECT_TRUE(Frame()->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(Widget(ids::kTitlePanel)->mapTo(Frame(), QPoint(0, 0)), QPoint(171, 501));
     for (const ControlSpec& def : MainWindowControls()) {
