@@ -100,6 +100,8 @@ class Window {
     // What a screen reader announces for the control; nothing is drawn. Windows that have no
     // reader to serve ignore it.
     virtual void SetAccessibleName(int /*id*/, std::string_view /*name*/) {}
+    // What a screen reader adds when asked about the control, such as a key that goes with it.
+    virtual void SetAccessibleDescription(int /*id*/, std::string_view /*text*/) {}
     // The order in which Tab moves through these controls; the others keep their place.
     virtual void SetTabOrder(std::span<const int> /*ids*/) {}
     // Report lists: rows of cells under column headers. Texts are shown as given, leading blanks

@@ -27,6 +27,9 @@ Application::Application(Desktop& desktop, const Settings& settings) : desktop_(
     StartState(settings);
     window_->SetTabOrder(MainWindowTabOrder());
     handler_->RefreshAccessibleNames();
+    // The key that opens a list is found where lists are saved.
+    window_->SetAccessibleDescription(
+        ids::kSave, "Saves the list as a CSV file or a parts list; Ctrl+O opens a parts list");
     window_->SetEventSink(handler_.get());
     window_->StartTimer(kMainTimer, kMainTimerPeriodMs);
     window_->Show(ShowCommand::kNormal);

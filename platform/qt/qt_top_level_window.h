@@ -48,6 +48,7 @@ class QtTopLevelWindow final : public TopLevelWindow, private EventTarget {
     int ListCount(int id) const override;
     void ListSetEntryHeight(int id, int pixels) override;
     void SetAccessibleName(int id, std::string_view name) override;
+    void SetAccessibleDescription(int id, std::string_view text) override;
     void SetTabOrder(std::span<const int> ids) override;
 
     void ReportSetGridLines(int id, bool on) override;

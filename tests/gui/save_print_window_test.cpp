@@ -9,11 +9,13 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <sstream>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "core/control_ids.h"
+#include "shell/calc_assembly.h"
 #include "tests/support/read_file_bytes.h"
 #include "tests/support/qt_user.h"
 
@@ -93,6 +95,51 @@ TEST_F(SavePrintWindowTest, AFileThatCannotBeWrittenIsReported) {
     ASSERT_TRUE(ok.Wait());
     EXPECT_EQ(ok.seen, "Info|Error Saving " + path.toStdString());
     EXPECT_FALSE(std::filesystem::exists(path.toStdString()));
+}
+
+TEST_F(SavePrintWindowTest, APartsListOpensAgainAsTheSamePanelAndFile) {
+    AddRoundBar();
+    ClickControl(kCavity);
+    ClickControl(kQtyPlus);
+    const QString first = dir_ + "job.tarvix", second = dir_ + "again.tarvix";
+    auto save = [&](const QString& path, std::string& bytes) {
+        AnswerSaveDialog(path);
+        ClickControl(kSave);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ReadFileBytes(path.toStdString(), bytes); }, 5000));
+    };
+    std::string saved, saved_again;
+    save(first, saved);
+    EXPECT_FALSE(app_->Tracker().Unsaved());
+
+    std::istringstream in;
+    std::ostringstream calc, err;
+    ASSERT_EQ(RunAssembly({first.toStdString()}, in, calc, err), 0);
+    auto panel = [&] {
+        std::string lines;
+        const std::pair<const char*, int> fields[] = {
+            {"material", kItemMaterial},    {"quantity", kItemQuantity},
+            {"item_volume", kItemVolume},   {"item_weight", kItemWeight},
+            {"group_weight", kGroupWeight}, {"assembly_weight", kAssemblyWeight},
+            {"assembly_volume", kAssemblyVolume}};
+        for (const auto& [name, id] : fields)
+            lines += std::string(name) + "=" + Win().GetText(id) + "\n";
+        return lines;
+    };
+    // Ctrl+O in a fresh window, the file chosen in the dialog; SAVE tells of the key.
+    Start();
+    EXPECT_TRUE(Widget(kSave)->accessibleDescription().contains("Ctrl+O"));
+    AnswerSaveDialog(first);
+    QTest::keyClick(Frame()->windowHandle(), Qt::Key_O, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Win().ListCount(kItemList) == 1; }, 5000));
+    EXPECT_EQ(dialog_title_, "Open File");
+    EXPECT_EQ(panel(), calc.str());
+    save(second, saved_again);
+    EXPECT_EQ(saved_again, saved);
+
+    // The file named on the command line.
+    Start();
+    app_->Handler().OpenPartsList(second.toStdString());
+    EXPECT_EQ(panel(), calc.str());
 }
 
 TEST_F(SavePrintWindowTest, PrintOpensThePreview) {
