@@ -42,10 +42,10 @@ bool OpenPartsList(Desktop& desktop, TopLevelWindow& window, const Calculator& c
     std::string text;
     const FileRead read = ReadSmallFile(path, kMaxListBytes + 1, text);
     if (read != FileRead::kRead || text.size() > kMaxListBytes) {
-        ShowInfo(desktop, &window,
-                 "Error Opening " + path +
-                     (read == FileRead::kRead ? "\nThe parts list is larger than a megabyte."
-                                              : ""));
+        ShowInfo(
+            desktop, &window,
+            "Error Opening " + path +
+                (read == FileRead::kRead ? "\nThe parts list is larger than a megabyte." : ""));
         return false;
     }
     // The list comes out in the unit and decimals on screen, as the panel shows it.

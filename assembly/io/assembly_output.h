@@ -7,9 +7,9 @@
 namespace tarvix {
 
 // SAVE: asks for a file ("Save File As", .csv, .txt or .tarvix) and writes the list into it,
-// whole or not at all: an export file in the unit and decimals on screen, or a parts list. Says "No Items In Assembly" for an empty list and
-// "Error Saving " with the path when the file cannot be written. True only when the file was
-// written: the list then counts as saved.
+// whole or not at all: an export file in the unit and decimals on screen, or a parts list.
+// Says "No Items In Assembly" for an empty list and "Error Saving " with the path when the file
+// cannot be written. True only when the file was written: the list then counts as saved.
 bool SaveAssembly(Desktop& desktop, TopLevelWindow* owner, const AssemblyList& list, Unit unit,
                   int decimals);
 

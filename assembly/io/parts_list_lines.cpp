@@ -82,8 +82,8 @@ bool IsPartsListPath(std::string_view path) {
 std::string ExactFieldText(double value) {
     if (!std::isfinite(value)) return "0";
     char buffer[512];
-    const auto shortest = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                        std::chars_format::fixed);
+    const auto shortest =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     if (shortest.ec == std::errc()) {
         std::string text(buffer, shortest.ptr);
         if (ReadsExactly(text, value)) return text;
@@ -118,8 +118,8 @@ std::string PartsListLine(const AssemblyItem& item) {
         line += " --material " + Word(item.materialName);
     }
     const int typed_quantity =
-        item.quantity < 1 ? 1 : (item.quantity > kMaxTypedQuantity ? kMaxTypedQuantity
-                                                                    : item.quantity);
+        item.quantity < 1 ? 1
+                          : (item.quantity > kMaxTypedQuantity ? kMaxTypedQuantity : item.quantity);
     line += " --quantity " + std::to_string(typed_quantity);
     if (shape != 0 && IsStructural(shape)) line += SectionOption(shape, item);
     if (shape != 0) {

@@ -3,8 +3,8 @@
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QKeySequence>
+#include <QLabel>
 #include <QPalette>
 #include <QShortcut>
 #include <QTimer>

@@ -66,8 +66,8 @@ TEST(PartsListLines, OneLinePerItemRebuildsItsStateAndSection) {
     list.items[0] = cavity;
     list.items[1] = many;
     list.lastIndex = 1;
-    EXPECT_EQ(PartsListBytes(list), std::string("# Tarvix parts list\n") + cases[0].line + "\n" +
-                                        cases[2].line + "\n");
+    EXPECT_EQ(PartsListBytes(list),
+              std::string("# Tarvix parts list\n") + cases[0].line + "\n" + cases[2].line + "\n");
 }
 
 TEST(PartsListLines, PartsListPaths) {

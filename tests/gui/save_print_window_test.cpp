@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
-#include <QCompleter>
 #include <QAbstractItemView>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -12,15 +12,15 @@
 #include <QTimer>
 
 #include <filesystem>
-#include <sstream>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/control_ids.h"
 #include "shell/calc_assembly.h"
-#include "tests/support/read_file_bytes.h"
 #include "tests/support/qt_user.h"
+#include "tests/support/read_file_bytes.h"
 
 namespace tarvix {
 namespace {
@@ -120,7 +120,8 @@ TEST_F(SavePrintWindowTest, APartsListOpensAgainAsTheSamePanelAndFile) {
     auto save = [&](const QString& path, std::string& bytes) {
         AnswerFileDialog(path);
         ClickControl(kSave);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return ReadFileBytes(path.toStdString(), bytes); }, 5000));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return ReadFileBytes(path.toStdString(), bytes); }, 5000));
     };
     std::string saved, saved_again;
     save(first, saved);
@@ -132,9 +133,9 @@ TEST_F(SavePrintWindowTest, APartsListOpensAgainAsTheSamePanelAndFile) {
     auto panel = [&] {
         std::string lines;
         const std::pair<const char*, int> fields[] = {
-            {"material", kItemMaterial},    {"quantity", kItemQuantity},
-            {"item_volume", kItemVolume},   {"item_weight", kItemWeight},
-            {"group_weight", kGroupWeight}, {"assembly_weight", kAssemblyWeight},
+            {"material", kItemMaterial},         {"quantity", kItemQuantity},
+            {"item_volume", kItemVolume},        {"item_weight", kItemWeight},
+            {"group_weight", kGroupWeight},      {"assembly_weight", kAssemblyWeight},
             {"assembly_volume", kAssemblyVolume}};
         for (const auto& [name, id] : fields)
             lines += std::string(name) + "=" + Win().GetText(id) + "\n";
