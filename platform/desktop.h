@@ -80,9 +80,12 @@ class Desktop {
     // Modal; returns the chosen path, or an empty text when cancelled.
     virtual std::string SaveDialog(TopLevelWindow* owner, std::string_view title,
                                    std::string_view filter, std::string_view default_extension) = 0;
-    // Modal; returns the chosen existing file, or an empty text when cancelled.
-    virtual std::string OpenDialog(TopLevelWindow* owner, std::string_view title,
-                                   std::string_view filter) = 0;
+    // Modal; returns the chosen existing file, or an empty text when cancelled. A desktop
+    // without dialogs opens nothing.
+    virtual std::string OpenDialog(TopLevelWindow* /*owner*/, std::string_view /*title*/,
+                                   std::string_view /*filter*/) {
+        return "";
+    }
     // A document for a printed report. Once it is ended, the user sees it in a print preview
     // from which it is printed or saved.
     virtual std::unique_ptr<PrintDocument> OpenPrintDocument(TopLevelWindow* owner) = 0;
