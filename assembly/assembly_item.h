@@ -23,6 +23,9 @@ struct AssemblyItem {
     std::array<double, 6> dims{};
     // The section for PIPE, CHANNEL, ANGLE and I-BEAM; empty otherwise.
     std::string description;
+    // The material's density (lb/in3) when the item was added: a typed density is not in the
+    // catalogue, and a parts list must rebuild the item from it.
+    double density = 0.0;
 };
 
 }  // namespace tarvix

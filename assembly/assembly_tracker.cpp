@@ -98,6 +98,7 @@ void AssemblyTracker::AddCurrentPart() {
     AssemblyItem item;
     item.itemName = part.itemName;
     item.materialName = calc_.Material().name;
+    item.density = calc_.Material().density;
     item.quantity = part.quantity;
     item.itemWeight = part.weight;
     item.itemVolume = part.volume;
@@ -175,6 +176,24 @@ void AssemblyTracker::ClearAssembly() {
     window_.ListSelect(ids::kItemList, 0);
     EmptyPanel();
     view_.Close();
+}
+
+void AssemblyTracker::ReplaceList(const AssemblyList& list) {
+    list_ = list;
+    changed_ = false;
+    window_.ListClear(ids::kItemList);
+    for (int i = 0; i < list_.Count(); ++i) {
+        window_.ListAppend(
+            ids::kItemList,
+            ItemEntryText(i, list_.items[static_cast<std::size_t>(i)].itemName, true));
+    }
+    window_.ListSelect(ids::kItemList, list_.Empty() ? 0 : list_.lastIndex);
+    if (list_.Empty()) {
+        EmptyPanel();
+        view_.Close();
+    }
+    ItemDisplay();
+    RefreshView();
 }
 
 void AssemblyTracker::ShowView() {

@@ -37,6 +37,9 @@ class AssemblyTracker : public DisplayListener {
     bool Unsaved() const { return changed_ && !list_.Empty(); }
     // Called once the list has been written out whole.
     void MarkSaved() { changed_ = false; }
+    // Takes the items of an opened parts list in place of the current ones, as ITEM+ would have
+    // shown them, the last one current; the list counts as saved.
+    void ReplaceList(const AssemblyList& list);
 
     // Unit or decimals changes: the view follows at once, the panel while the window is
     // rewritten.

@@ -123,6 +123,7 @@ void AssemblyView::HandleEvent(const Event& event) {
             Close();
             break;
         case Event::Kind::kTimer:
+        case Event::Kind::kOpenRequest:
             break;
         case Event::Kind::kControl:
             if (event.id == ids::kViewHide) {

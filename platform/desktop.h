@@ -22,6 +22,7 @@ struct Event {
         kBackgroundPress,  // left button pressed on the window background or a panel
         kTimer,            // a timer tick
         kCloseRequest,  // the window system asks the window to close (shortcut, task bar, log out)
+        kOpenRequest,   // the user asks to open a file (Ctrl+O)
     };
     Kind kind = Kind::kControl;
     int id = 0;  // control identifier, or the timer identifier for kTimer
@@ -80,6 +81,12 @@ class Desktop {
     // Modal; returns the chosen path, or an empty text when cancelled.
     virtual std::string SaveDialog(TopLevelWindow* owner, std::string_view title,
                                    std::string_view filter, std::string_view default_extension) = 0;
+    // Modal; returns the chosen existing file, or an empty text when cancelled. A desktop
+    // without dialogs opens nothing.
+    virtual std::string OpenDialog(TopLevelWindow* /*owner*/, std::string_view /*title*/,
+                                   std::string_view /*filter*/) {
+        return "";
+    }
     // A document for a printed report. Once it is ended, the user sees it in a print preview
     // from which it is printed or saved.
     virtual std::unique_ptr<PrintDocument> OpenPrintDocument(TopLevelWindow* owner) = 0;

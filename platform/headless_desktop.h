@@ -35,6 +35,11 @@ class HeadlessDesktop : public Desktop {
                               std::string_view detail = {}) override;
     std::string SaveDialog(TopLevelWindow* owner, std::string_view title, std::string_view filter,
                            std::string_view default_extension) override;
+    std::string OpenDialog(TopLevelWindow*, std::string_view title,
+                           std::string_view filter) override {
+        open_requests_.push_back(SaveRequest{std::string(title), std::string(filter), ""});
+        return open_path_;
+    }
     std::unique_ptr<PrintDocument> OpenPrintDocument(TopLevelWindow* owner) override;
     bool ShellOpen(std::string_view path) override {
         opened_.emplace_back(path);
@@ -51,6 +56,7 @@ class HeadlessDesktop : public Desktop {
     void SetShellOpens(bool opens) { shell_opens_ = opens; }
     void AnswerMessages(MessageResult answer) { answer_ = answer; }
     void AnswerSaveDialog(std::string path) { save_path_ = std::move(path); }
+    void AnswerOpenDialog(std::string path) { open_path_ = std::move(path); }
     // The handle the next print documents start with; below 1 they cannot start.
     void SetPrintHandle(int handle) { print_handle_ = handle; }
 
@@ -58,6 +64,7 @@ class HeadlessDesktop : public Desktop {
     const std::vector<Message>& Messages() const { return messages_; }
     const std::vector<std::string>& Opened() const { return opened_; }
     const std::vector<SaveRequest>& SaveRequests() const { return save_requests_; }
+    const std::vector<SaveRequest>& OpenRequests() const { return open_requests_; }
     // Every print document ended, page by page.
     const std::vector<std::vector<HeadlessPrintDocument::Page>>& Printed() const {
         return printed_;
@@ -70,10 +77,12 @@ class HeadlessDesktop : public Desktop {
     bool shell_opens_ = true;
     MessageResult answer_ = MessageResult::kOk;
     std::string save_path_;
+    std::string open_path_;
     int print_handle_ = 1;
     std::vector<Message> messages_;
     std::vector<std::string> opened_;
     std::vector<SaveRequest> save_requests_;
+    std::vector<SaveRequest> open_requests_;
     std::vector<std::vector<HeadlessPrintDocument::Page>> printed_;
 };
 

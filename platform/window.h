@@ -110,6 +110,8 @@ class Window {
     // shown as the field's tooltip and given to screen readers as its description, which they
     // announce when it changes; empty removes it.
     virtual void SetFieldNotice(int /*id*/, std::string_view /*text*/) {}
+    // What a screen reader adds when asked about the control, such as a key that goes with it.
+    virtual void SetAccessibleDescription(int /*id*/, std::string_view /*text*/) {}
     // The order in which Tab moves through these controls; the others keep their place.
     virtual void SetTabOrder(std::span<const int> /*ids*/) {}
     // A key that works whatever control has the focus ("Ctrl+S", "F1", "Esc"); the control's

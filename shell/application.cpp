@@ -26,6 +26,9 @@ Application::Application(Desktop& desktop, const Settings& settings) : desktop_(
     calculator_->SetDisplayListener(tracker_.get());
     handler_ = std::make_unique<MainWindowHandler>(desktop, *window_, *calculator_, *tracker_, top);
     StartState(settings);
+    // The key that opens a list is found where lists are saved; SAVE's own key is added to it.
+    window_->SetAccessibleDescription(
+        ids::kSave, "Saves the list as a CSV file or a parts list (Ctrl+O opens one)");
     ApplyKeyboardAndGroups(*window_);
     window_->SetTabOrder(MainWindowTabOrder());
     handler_->RefreshAccessibleNames();

@@ -21,6 +21,8 @@ int main(int argc, char** argv) {
     const std::string settings_directory =
         tarvix::SettingsDirectory(desktop.ProgramDirectory(), tarvix::CurrentSettingsEnvironment());
     tarvix::Application program(desktop, tarvix::LoadSettings(settings_directory));
+    // `tarvix FILE.tarvix`, as a file manager starts it for a parts list.
+    if (arg_count > 1) program.Handler().OpenPartsList(argv[1]);
     program.Run();
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "core/control_ids.h"
 #include "core/shape_catalogue.h"
 #include "shell/help_page.h"
+#include "shell/parts_list_open.h"
 
 namespace tarvix {
 namespace {
@@ -50,12 +51,19 @@ void MainWindowHandler::HandleEvent(const Event& event) {
         case Event::Kind::kCloseRequest:
             RequestClose();
             break;
+        case Event::Kind::kOpenRequest:
+            ChooseAndOpenPartsList(desktop_, window_, calc_, tracker_);
+            break;
         case Event::Kind::kControl:
             OnControl(event.id, event.code);
             // Shape, unit and section changes rewrite the captions the names are built from.
             RefreshAccessibleNames();
             break;
     }
+}
+
+void MainWindowHandler::OpenPartsList(const std::string& path) {
+    tarvix::OpenPartsList(desktop_, window_, calc_, tracker_, path);
 }
 
 void MainWindowHandler::Commit(int field) {

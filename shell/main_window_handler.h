@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "assembly/assembly_tracker.h"
 #include "core/calculator.h"
 #include "platform/desktop.h"
@@ -29,6 +31,8 @@ class MainWindowHandler : public EventSink {
     bool Running() const { return running_; }
     // The committable field that most recently gained the focus, 0 until one did.
     int LastFocused() const { return last_focused_; }
+    // Opens a parts list named on the command line, as Ctrl+O opens a chosen one.
+    void OpenPartsList(const std::string& path);
     // Brings the controls' accessible names in step with the captions the window shows.
     void RefreshAccessibleNames() {
         if (names_on_) names_.Refresh(window_);

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "assembly/io/export_lines.h"
+#include "assembly/io/parts_list_lines.h"
 #include "assembly/io/print_report.h"
 #include "platform/atomic_file.h"
 
@@ -11,8 +12,9 @@ namespace tarvix {
 namespace {
 
 constexpr std::string_view kSaveTitle = "Save File As";
-// Both types get the same content; the type only decides the extension.
-constexpr std::string_view kSaveFilter = "CSV File (*.csv)|*.csv|Text File (*.txt)|*.txt||";
+// Both export types get the same content; a parts list holds what rebuilds the items.
+constexpr std::string_view kSaveFilter =
+    "CSV File (*.csv)|*.csv|Text File (*.txt)|*.txt|Tarvix Parts List (*.tarvix)|*.tarvix||";
 constexpr std::string_view kSaveExtension = "csv";
 
 }  // namespace
@@ -25,8 +27,10 @@ bool SaveAssembly(Desktop& desktop, TopLevelWindow* owner, const AssemblyList& l
     }
     const std::string path = desktop.SaveDialog(owner, kSaveTitle, kSaveFilter, kSaveExtension);
     if (path.empty()) return false;
+    const std::string bytes =
+        IsPartsListPath(path) ? PartsListBytes(list) : ExportBytes(list, unit, decimals);
     std::string reason;
-    if (!WriteFileAtomically(path, ExportBytes(list, unit, decimals), reason)) {
+    if (!WriteFileAtomically(path, bytes, reason)) {
         ShowInfo(desktop, owner, SaveErrorText(path, reason));
         return false;
     }

@@ -6,10 +6,11 @@
 
 namespace tarvix {
 
-// SAVE: asks for a file ("Save File As", .csv or .txt) and writes the list into it in the unit
-// and decimals on screen, whole or not at all. Says "No Items In Assembly" for an empty list and
-// "Error Saving " with the path and the reason when the file cannot be written. True only when the file was
-// written: the list then counts as saved.
+// SAVE: asks for a file ("Save File As", .csv, .txt or .tarvix) and writes the list into it,
+// whole or not at all: an export file in the unit and decimals on screen, or a parts list.
+// Says "No Items In Assembly" for an empty list and "Error Saving " with the path and the reason
+// when the file cannot be written. True only when the file was written: the list then counts as
+// saved.
 bool SaveAssembly(Desktop& desktop, TopLevelWindow* owner, const AssemblyList& list, Unit unit,
                   int decimals);
 

@@ -108,6 +108,20 @@ std::string QtDesktop::SaveDialog(TopLevelWindow* owner, std::string_view title,
     return files.isEmpty() ? std::string() : files.front().toStdString();
 }
 
+std::string QtDesktop::OpenDialog(TopLevelWindow* owner, std::string_view title,
+                                  std::string_view filter) {
+    // The folder SAVE starts in, where the lists are saved.
+    QString start = QString::fromStdString(ProgramDirectory());
+    if (!QFileInfo(start).isWritable()) start = QDir::homePath();
+    QFileDialog dialog(OwnerWidget(owner), ToQString(title), start);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(QString::fromStdString(ToolkitFileFilter(filter)).split(";;"));
+    if (dialog.exec() != QDialog::Accepted) return "";
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? std::string() : files.front().toStdString();
+}
+
 std::unique_ptr<PrintDocument> QtDesktop::OpenPrintDocument(TopLevelWindow* owner) {
     return std::make_unique<QtPrintDocument>(QtPrintDocument::WhenEnded::kPreview, owner);
 }

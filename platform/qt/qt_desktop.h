@@ -28,6 +28,8 @@ class QtDesktop final : public Desktop {
                               std::string_view detail = {}) override;
     std::string SaveDialog(TopLevelWindow* owner, std::string_view title, std::string_view filter,
                            std::string_view default_extension) override;
+    std::string OpenDialog(TopLevelWindow* owner, std::string_view title,
+                           std::string_view filter) override;
     std::unique_ptr<PrintDocument> OpenPrintDocument(TopLevelWindow* owner) override;
     bool ShellOpen(std::string_view path) override;
     std::string ProgramDirectory() const override;

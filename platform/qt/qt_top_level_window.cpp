@@ -101,6 +101,8 @@ QtTopLevelWindow::QtTopLevelWindow(EventQueue& queue, int left, int top, int wid
     frame_->setGeometry(KeptOnPrimaryScreen(QRect(left, top, width, height)));
     frame_->Client()->on_background_press = [this] { Post({Event::Kind::kBackgroundPress}); };
     frame_->on_close_request = [this] { Post({Event::Kind::kCloseRequest}); };
+    auto* open = new QShortcut(QKeySequence::Open, frame_.get());
+    QObject::connect(open, &QShortcut::activated, [this] { Post({Event::Kind::kOpenRequest}); });
 }
 
 QtTopLevelWindow::~QtTopLevelWindow() {
@@ -449,6 +451,10 @@ int QtTopLevelWindow::ListCount(int id) const {
 
 void QtTopLevelWindow::ListSetEntryHeight(int id, int pixels) {
     if (ListBox* list = FindList(id)) list->SetEntryHeight(pixels);
+}
+
+void QtTopLevelWindow::SetAccessibleDescription(int id, std::string_view text) {
+    if (Control* control = Find(id)) control->widget->setAccessibleDescription(ToQString(text));
 }
 
 void QtTopLevelWindow::SetAccessibleName(int id, std::string_view name) {

@@ -49,6 +49,7 @@ class QtTopLevelWindow final : public TopLevelWindow, private EventTarget {
     void ListSetEntryHeight(int id, int pixels) override;
     void SetAccessibleName(int id, std::string_view name) override;
     void SetFieldNotice(int id, std::string_view text) override;
+    void SetAccessibleDescription(int id, std::string_view text) override;
     void SetTabOrder(std::span<const int> ids) override;
     void SetShortcut(int id, std::string_view keys, ShortcutAction action) override;
     void SetGroupName(int first_option, std::string_view name) override;

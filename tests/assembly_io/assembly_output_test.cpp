@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "assembly/io/export_lines.h"
+#include "assembly/io/parts_list_lines.h"
 #include "platform/headless_desktop.h"
 #include "tests/assembly_io/assembly_items.h"
 #include "tests/support/temp_folder.h"
@@ -46,10 +47,12 @@ TEST_F(AssemblyOutputTest, SaveWritesTheSameBytesWhateverTheType) {
     const std::string csv = Saved("parts.csv");
     EXPECT_EQ(csv, ExportBytes(list_, Unit::kMeters, 2));
     EXPECT_EQ(Saved("parts.txt"), csv);
-    ASSERT_EQ(desktop_.SaveRequests().size(), 2u);
+    EXPECT_EQ(Saved("parts.TARVIX"), PartsListBytes(list_));
+    ASSERT_EQ(desktop_.SaveRequests().size(), 3u);
     EXPECT_EQ(desktop_.SaveRequests()[0].title, "Save File As");
     EXPECT_EQ(desktop_.SaveRequests()[0].filter,
-              "CSV File (*.csv)|*.csv|Text File (*.txt)|*.txt||");
+              "CSV File (*.csv)|*.csv|Text File (*.txt)|*.txt|"
+              "Tarvix Parts List (*.tarvix)|*.tarvix||");
     EXPECT_EQ(desktop_.SaveRequests()[0].defaultExtension, "csv");
     EXPECT_TRUE(desktop_.Messages().empty());
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -8,11 +11,13 @@
 #include <QTimer>
 
 #include <functional>
+#include <sstream>
 #include <string>
 
 #include "core/control_ids.h"
-#include "tests/support/read_file_bytes.h"
+#include "shell/calc_assembly.h"
 #include "tests/support/qt_user.h"
+#include "tests/support/read_file_bytes.h"
 
 namespace tarvix {
 namespace {
@@ -46,19 +51,31 @@ class SavePrintWindowTest : public qt_user::QtUserTest {
         });
         poll->start(20);
     }
-    // Answers the file dialog by typing a name, then whatever else it asks.
-    void AnswerSaveDialog(const QString& typed) {
+    // Answers the file dialog with the file at `typed`, then whatever else it asks.
+    void AnswerFileDialog(const QString& typed) {
         Answer<QFileDialog>([this, typed](QFileDialog* dialog) {
             dialog_title_ = dialog->windowTitle();
             dialog_folder_ = dialog->directory().absolutePath();
             auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
             ASSERT_NE(name, nullptr);
+            // The name completer's list opens over the field at its own pace and takes the keys
+            // while it shows; the user closes it first.
+            auto close_completions = [name] {
+                if (name->completer()) name->completer()->popup()->hide();
+            };
+            // The user goes to the file's folder, then types its name; the whole path when
+            // there is no such folder.
+            const QFileInfo file(typed);
+            const bool folder = QFileInfo(file.absolutePath()).isDir();
+            if (folder) dialog->setDirectory(file.absolutePath());
+            close_completions();
             name->selectAll();
-            QTest::keyClicks(name, typed);
-            // The name completer's list may have opened over the field: Return then only
-            // closes it, as it would for the user, and a second Return saves.
-            QTest::keyClick(name, Qt::Key_Return);
-            if (dialog->isVisible()) QTest::keyClick(name, Qt::Key_Return);
+            QTest::keyClicks(name, folder ? file.fileName() : typed);
+            for (int i = 0; i < 10 && dialog->isVisible(); ++i) {
+                close_completions();
+                QTest::keyClick(name, Qt::Key_Return);
+                QTest::qWait(50);
+            }
         });
     }
 
@@ -69,7 +86,7 @@ class SavePrintWindowTest : public qt_user::QtUserTest {
 
 TEST_F(SavePrintWindowTest, SaveWritesTheFileNamedInTheDialog) {
     AddRoundBar();
-    AnswerSaveDialog(dir_ + "parts");  // the extension is added
+    AnswerFileDialog(dir_ + "parts");  // the extension is added
     ClickControl(kSave);
     std::string bytes;
     ASSERT_TRUE(QTest::qWaitFor(
@@ -79,6 +96,52 @@ TEST_F(SavePrintWindowTest, SaveWritesTheFileNamedInTheDialog) {
               "\".919\",\"9.425\"\r\n");
     EXPECT_EQ(dialog_title_, "Save File As");
     EXPECT_EQ(dialog_folder_, QCoreApplication::applicationDirPath());
+}
+
+TEST_F(SavePrintWindowTest, APartsListOpensAgainAsTheSamePanelAndFile) {
+    AddRoundBar();
+    ClickControl(kCavity);
+    ClickControl(kQtyPlus);
+    const QString first = dir_ + "job.tarvix", second = dir_ + "again.tarvix";
+    auto save = [&](const QString& path, std::string& bytes) {
+        AnswerFileDialog(path);
+        ClickControl(kSave);
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return ReadFileBytes(path.toStdString(), bytes); }, 5000));
+    };
+    std::string saved, saved_again;
+    save(first, saved);
+    EXPECT_FALSE(app_->Tracker().Unsaved());
+
+    std::istringstream in;
+    std::ostringstream calc, err;
+    ASSERT_EQ(RunAssembly({first.toStdString()}, in, calc, err), 0);
+    auto panel = [&] {
+        std::string lines;
+        const std::pair<const char*, int> fields[] = {
+            {"material", kItemMaterial},         {"quantity", kItemQuantity},
+            {"item_volume", kItemVolume},        {"item_weight", kItemWeight},
+            {"group_weight", kGroupWeight},      {"assembly_weight", kAssemblyWeight},
+            {"assembly_volume", kAssemblyVolume}};
+        for (const auto& [name, id] : fields)
+            lines += std::string(name) + "=" + Win().GetText(id) + "\n";
+        return lines;
+    };
+    // Ctrl+O in a fresh window, the file chosen in the dialog; SAVE tells of the key.
+    Start();
+    EXPECT_TRUE(Widget(kSave)->accessibleDescription().contains("Ctrl+O"));
+    AnswerFileDialog(first);
+    QTest::keyClick(Frame()->windowHandle(), Qt::Key_O, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Win().ListCount(kItemList) == 1; }, 5000));
+    EXPECT_EQ(dialog_title_, "Open File");
+    EXPECT_EQ(panel(), calc.str());
+    save(second, saved_again);
+    EXPECT_EQ(saved_again, saved);
+
+    // The file named on the command line.
+    Start();
+    app_->Handler().OpenPartsList(second.toStdString());
+    EXPECT_EQ(panel(), calc.str());
 }
 
 TEST_F(SavePrintWindowTest, PrintOpensThePreview) {

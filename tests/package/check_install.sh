@@ -56,6 +56,7 @@ share/icons/hicolor/scalable/apps/$app.svg
 share/man/man1/tarvix-calc.1.gz
 share/man/man1/tarvix.1.gz
 share/metainfo/$app.metainfo.xml
+share/mime/packages/$app.xml
 share/tarvix/Tarvix30.html"
 actual=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
 [ "$actual" = "$expected" ] || fail "installed files differ:
@@ -70,6 +71,12 @@ done
 desktop-file-validate "$prefix/share/applications/$app.desktop" || fail "desktop entry"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$app.metainfo.xml" >/dev/null ||
     fail "metainfo"
+# The file type reads into a MIME database, and the desktop entry takes files of it.
+mkdir -p "$work/mime/packages" && cp "$prefix/share/mime/packages/$app.xml" "$work/mime/packages/"
+XDG_DATA_HOME="$work" update-mime-database "$work/mime" 2>&1 | grep . && fail "MIME type"
+grep -q "^application/x-tarvix-parts-list:\*\.tarvix$" "$work/mime/globs" || fail "MIME glob"
+grep -q "^MimeType=application/x-tarvix-parts-list;$" "$prefix/share/applications/$app.desktop" ||
+    fail "desktop entry MIME type"
 grep -q "^Icon=$app$" "$prefix/share/applications/$app.desktop" || fail "desktop entry icon"
 grep -q "<launchable type=\"desktop-id\">$app.desktop</launchable>" \
     "$prefix/share/metainfo/$app.metainfo.xml" || fail "metainfo launchable"
