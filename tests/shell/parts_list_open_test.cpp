@@ -17,8 +17,8 @@ namespace {
 
 using namespace ids;
 
-// Every shape typed in millimeters, so that no stored inch is a short decimal, in catalogue and
-// typed densities, with every state an item can be in.
+// Every shape and sections of the families, mostly in millimeters so that no stored inch is a
+// short decimal, in catalogue and typed densities, with every state an item can be in.
 constexpr const char* kTyped = R"(# as a user types them
 hexagon --units millimeters --material "oak, red" 23.7 1000.3
 octagon --units millimeters --quantity 3 17.1 333.3 | cavity
@@ -40,6 +40,12 @@ angle --units millimeters --row 5 2000.1
 pipe --units millimeters --row 40 --quantity 12 3000.3
 channel --units millimeters --row 3 1111.1
 i-beam --units millimeters --row 2 987.6
+i-beam --units millimeters --section "IPE 200" 6000.7
+i-beam --section W8X31 --quantity 2 120.3
+pipe --section HSS6X6X1/4 96.1 | cavity
+pipe --units millimeters --section "CHS 168.3x5" 2000.2
+channel --units millimeters --section "UPN 100" 900.9
+angle --section "L 100x100x10" 59.9
 )";
 
 AssemblyRun Build(const std::string& text, const std::string& units = "inches") {
@@ -62,11 +68,11 @@ std::vector<double> Numbers(const AssemblyItem& item) {
 
 TEST(PartsListRoundTrip, ReadingAListBackGivesTheSameItemsBitForBit) {
     const AssemblyRun typed = Build(kTyped, "millimeters");
-    ASSERT_EQ(typed.list.Count(), 20);
+    ASSERT_EQ(typed.list.Count(), 26);
     const std::string bytes = PartsListBytes(typed.list);
     const AssemblyRun read = Build(bytes, "millimeters");
     ASSERT_EQ(read.list.Count(), typed.list.Count());
-    for (std::size_t i = 0; i < 20; ++i) {
+    for (std::size_t i = 0; i < 26; ++i) {
         const AssemblyItem &a = typed.list.items[i], &b = read.list.items[i];
         EXPECT_EQ(Numbers(a), Numbers(b)) << a.itemName;
         EXPECT_EQ(a.itemName + a.materialName + a.description + std::to_string(a.quantity),
