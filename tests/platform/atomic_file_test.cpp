@@ -104,36 +104,31 @@ TEST_F(AtomicFileTest, FollowsALinkToTheFileItNames) {
 TEST_F(AtomicFileTest, LinksOfOtherUsersInSharedFoldersAreNotFollowed) {
     if (geteuid() != 0) GTEST_SKIP() << "links of other users need the superuser to make them";
     // clang-format off
-    struct Case { mode_t folder_mode; uid_t folder_owner, link_owner; bool followed; };
+    struct Case { mode_t folder_mode; uid_t folder_owner, link_owner; bool followed, to_folder; };
     const Case cases[] = {
-        {01777, 0, kOther, false},      // another user's link in /tmp
-        {01777, 0, 0, true},            // the saver's own link
-        {01777, kOther, kOther, true},  // the folder owner's link
-        {00777, 0, kOther, true},       // a folder without the sticky bit
-        {01775, 0, kOther, true},       // sticky, but not world-writable
+        {01777, 0, kOther, false, false},      // another user's link in /tmp
+        {01777, 0, kOther, false, true},       // the same for a link to a folder on the way
+        {01777, 0, 0, true, false},            // the saver's own link
+        {01777, kOther, kOther, true, false},  // the folder owner's link
+        {00777, 0, kOther, true, false},       // a folder without the sticky bit
+        {01775, 0, kOther, true, false},       // sticky, but not world-writable
     };
     // clang-format on
     for (const Case& c : cases) {
         Put("victim", "secret");
         fs::create_directory(Path("pub"));
         Own("pub", c.folder_owner, 0, c.folder_mode);
-        fs::create_symlink(Path("victim"), Path("pub/parts.csv"));
-        ASSERT_EQ(lchown(Path("pub/parts.csv").c_str(), c.link_owner, 0), 0);
+        const std::string link = Path(c.to_folder ? "pub/dir" : "pub/parts.csv");
+        fs::create_symlink(c.to_folder ? folder_ : fs::path(Path("victim")), link);
+        ASSERT_EQ(lchown(link.c_str(), c.link_owner, 0), 0);
 
         std::string reason;
-        EXPECT_EQ(WriteFileAtomically(Path("pub/parts.csv"), "csv", reason), c.followed);
+        EXPECT_EQ(WriteFileAtomically(c.to_folder ? link + "/victim" : link, "csv", reason),
+                  c.followed);
         EXPECT_EQ(Content("victim"), c.followed ? "csv" : "secret\r\n") << c.folder_mode;
         EXPECT_EQ(reason, c.followed ? "" : "a link that another user placed in a shared folder");
         fs::remove_all(Path("pub"));
     }
-    // The same for a link to a folder on the way.
-    Put("victim", "secret");
-    fs::create_directory(Path("pub"));
-    Own("pub", 0, 0, 01777);
-    fs::create_directory_symlink(folder_, Path("pub/dir"));
-    ASSERT_EQ(lchown(Path("pub/dir").c_str(), kOther, 0), 0);
-    EXPECT_FALSE(WriteFileAtomically(Path("pub/dir/victim"), "csv"));
-    EXPECT_EQ(Content("victim"), "secret\r\n");
 }
 
 TEST_F(AtomicFileTest, AReplacedFileKeepsOwnerGroupModeAndOtherNames) {
