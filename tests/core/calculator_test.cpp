@@ -246,21 +246,11 @@ TEST_F(CalculatorTest, RetypedShownTextIsRead) {
     }
 }
 
-// The quantity is rounded to a whole number and held to 1..10000 before it becomes an integer.
+// The quantity's limits are its function's; here the field shows the whole number it became.
 TEST_F(CalculatorTest, Quantity) {
     Enter(ids::kRound, "1=1 2=12");
-    // clang-format off
-    const std::pair<const char*, int> cases[] = {
-        {"2.5", 2}, {"3.5", 4}, {"1 1/2", 2}, {"0", 1}, {"-4", 1}, {"20000", 10000},
-        {"10^12", 10000}, {"3", 3},
-    };
-    // clang-format on
-    for (const auto& [text, quantity] : cases) {
-        Type(ids::kQuantity, text);
-        EXPECT_EQ(Text(ids::kQuantity), std::to_string(quantity)) << text;
-        EXPECT_EQ(Calc().Part().quantity, quantity) << text;
-    }
-    EXPECT_EQ(Results(), "9.425|.919|2.757");
+    Type(ids::kQuantity, "2.5+.5");
+    EXPECT_EQ(Text(ids::kQuantity) + " " + Results(), "3 9.425|.919|2.757");
     Type(ids::kQuantity, "2+");  // an error changes nothing but the colour
     EXPECT_TRUE(Red(ids::kQuantity));
     EXPECT_EQ(Calc().Part().quantity, 3);
@@ -296,9 +286,6 @@ TEST_F(CalculatorTest, KnownValues) {
         {kInch, ids::kKnownVolumeMode, "0", "VOLUME (CI)", ".001", ".001|.000|.000"},
         {kMm, ids::kKnownWeightMode, "1", "WEIGHT (KG)", "1.000", "370.533|1.000|1.000"},
         {kMm, ids::kKnownVolumeMode, "16.387064", "VOLUME (CC)", "16.387", "16.387|.044|.044"},
-        {kInch, ids::kKnownVolumeMode, "1000000000000000", "VOLUME (CI)",
-         "1,000,000,000,000,000.000",
-         "1,000,000,000,000,000.000|97,500,000,000,000.000|97,500,000,000,000.000"},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -454,17 +441,6 @@ TEST_F(CalculatorTest, Materials) {
     EXPECT_EQ(Win().ListSelection(ids::kMaterialList), 0);
     EXPECT_EQ(Get(ids::kDensityIndicator).background, colour::kRed);
     EXPECT_EQ(Place(ids::kDensityDisplay) + Place(ids::kDensityEntry), "375,90 1,0 ");
-    // clang-format off
-    struct Case { int unit; const char* text; double density; const char* shown; };
-    const Case cases[] = {{kMm, "0", 0.001, ".02768"}, {kM, "200", 5.0, "138.39950"}};
-    // clang-format on
-    for (const Case& c : cases) {
-        Start(c.unit);
-        Click(ids::kFamilyUser);
-        Type(ids::kDensityEntry, c.text);
-        EXPECT_DOUBLE_EQ(Calc().Material().density, c.density) << c.text;
-        EXPECT_EQ(Text(ids::kDensityEntry), c.shown) << c.text;
-    }
 }
 
 }  // namespace
