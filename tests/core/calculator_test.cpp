@@ -199,7 +199,6 @@ TEST_F(CalculatorTest, FieldNotices) {
         {kInch, ids::kRound, "", ids::kInput[0], "2+", "Syntax error"},
         {kInch, ids::kRound, "1=1", ids::kInput[1], "300.0004", ""},  // no visible change
         {kInch, ids::kRound, "", ids::kQuantity, "20000", "Limited to 10000"},
-        {kInch, ids::kRound, "", ids::kQuantity, ".5", "Limited to 1"},
         {kInch, ids::kKnownVolumeMode, "", ids::kKnownValue, "0", "Limited to .001 ci"},
         {kInch, ids::kFamilyUser, "", ids::kDensityEntry, "-1", "Limited to .00100 lb/ci"},
     };
