@@ -4,6 +4,7 @@
 
 #include "core/control_ids.h"
 #include "core/field_reader.h"
+#include "core/input_limits.h"
 #include "core/number_format.h"
 #include "core/shape_limits.h"
 #include "core/volume_formulas.h"
@@ -12,7 +13,6 @@ namespace tarvix {
 namespace {
 
 constexpr std::string_view kBlank = " ";
-constexpr int kMaxQuantity = 10000;
 
 int InputId(int k) {
     return ids::kInput[k - 1];
@@ -348,12 +348,7 @@ void Calculator::CommitQuantity() {
         notices_.Read(ids::kQuantity, typed.error);
     }
     if (!typed.Ok()) return;
-    // Limit before converting, so no typed value can overflow the integer.
-    double q = typed.value;
-    if (q < 1) q = 1;
-    if (q > kMaxQuantity) q = kMaxQuantity;
-    part_.quantity = static_cast<int>(std::nearbyint(q));
-    if (part_.quantity < 1) part_.quantity = 1;
+    part_.quantity = WholeQuantity(typed.value);
     window_.SetText(ids::kQuantity, FormatWhole(part_.quantity));
     if (std::nearbyint(typed.value) != part_.quantity)
         notices_.Limited(ids::kQuantity, FormatWhole(part_.quantity), "");
@@ -454,13 +449,14 @@ bool Calculator::TakeKnownValue(double& stored, double typed_to_internal(double,
     if (typed.Ok()) {
         const double value = keep ? stored : typed_to_internal(typed.value, unit_);
         // A known value so large that the results could overflow is refused like any typo.
-        if (!(std::fabs(value) <= kMaxKnownValue)) {
+        if (KnownValueTooLarge(value)) {
             typed.error = last_error_ = EvalError::kOutOfRange;
             window_.SetColours(ids::kKnownValue, colour::kRed, colour::kInputBackground);
             notices_.Read(ids::kKnownValue, typed.error);
         } else {
-            known_limited_ = value < kMinKnownValue;
-            stored = known_limited_ ? kMinKnownValue : value;
+            const HeldValue held = KnownValueHeld(value);
+            known_limited_ = held.limited;
+            stored = held.value;
         }
     }
     if (!typed.Ok()) {

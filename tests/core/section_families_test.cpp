@@ -18,71 +18,33 @@ struct CatalogueMass {
 //   EN 10056-1 (angles); EN 10210-2 and EN 10219-2 (CHS, RHS, SHS);
 //   ASME B36.10M plain-end weights (STD, XS, XXS); ASTM A500 nominal-wall weights (HSS).
 // W and WT weigh exactly what their names say.
+// clang-format off
 constexpr CatalogueMass kCatalogue[] = {
-    {"IPE 100", 8.1},
-    {"IPE 200", 22.4},
-    {"IPE 300", 42.2},
-    {"IPN 100", 8.34},
-    {"IPN 200", 26.2},
-    {"IPN 300", 54.2},
-    {"HEA 100", 16.7},
-    {"HEA 200", 42.3},
-    {"HEA 300", 88.3},
-    {"HEB 100", 20.4},
-    {"HEB 200", 61.3},
-    {"HEB 300", 117},
-    {"HEM 100", 41.8},
-    {"HEM 200", 103},
-    {"HEM 300", 238},
-    {"UPN 100", 10.6},
-    {"UPN 200", 25.3},
-    {"UPN 300", 46.2},
-    {"UPE 100", 9.82},
-    {"UPE 200", 22.8},
-    {"UPE 300", 44.4},
-    {"HP 200x43", 42.5},
-    {"HP 220x57", 57.2},
-    {"HP 260x75", 75.0},
-    {"L 50x50x5", 3.77},
-    {"L 100x100x10", 15.0},
-    {"L 120x80x10", 15.0},
-    {"CHS 21.3x2.6", 1.20},
-    {"CHS 114.3x6.3", 16.8},
-    {"CHS 168.3x5", 20.1},
-    {"RHS 100x50x4", 8.59},
-    {"RHS 200x100x6", 26.4},
-    {"RHS 60x40x4", 5.45},
-    {"SHS 100x100x5", 14.4},
-    {"SHS 50x50x3", 4.25},
-    {"SHS 40x40x3", 3.30},
-    {"SHS 90x90x5 EN 10210", 13.1},
-    {"RHS 100x50x5 EN 10210", 10.8},
-    {"SHS 100x100x8 EN 10210", 22.6},
-    {"SHS 50x50x5 EN 10210", 6.85},
-    {"RHS 100x50x4 EN 10210", 8.78},
-    {"RHS 200x100x10 EN 10210", 43.1},
-    {"PIPE 2 XS", 5.02},
-    {"PIPE 6 STD", 18.97},
-    {"PIPE 4 XXS", 27.54},
-    {"PIPE 12 STD", 49.56},
-    {"HSS6X6X1/4", 19.02},
-    {"HSS4X4X1/4", 12.21},
-    {"HSS8X4X3/8", 27.48},
-    {"HSS6.625X0.280", 18.97},
+    {"IPE 100", 8.1}, {"IPE 200", 22.4}, {"IPE 300", 42.2},
+    {"IPN 100", 8.34}, {"IPN 200", 26.2}, {"IPN 300", 54.2},
+    {"HEA 100", 16.7}, {"HEA 200", 42.3}, {"HEA 300", 88.3},
+    {"HEB 100", 20.4}, {"HEB 200", 61.3}, {"HEB 300", 117},
+    {"HEM 100", 41.8}, {"HEM 200", 103}, {"HEM 300", 238},
+    {"UPN 100", 10.6}, {"UPN 200", 25.3}, {"UPN 300", 46.2},
+    {"UPE 100", 9.82}, {"UPE 200", 22.8}, {"UPE 300", 44.4},
+    {"HP 200x43", 42.5}, {"HP 220x57", 57.2}, {"HP 260x75", 75.0},
+    {"L 50x50x5", 3.77}, {"L 100x100x10", 15.0}, {"L 120x80x10", 15.0},
+    {"CHS 21.3x2.6", 1.20}, {"CHS 114.3x6.3", 16.8}, {"CHS 168.3x5", 20.1},
+    {"RHS 100x50x4", 8.59}, {"RHS 200x100x6", 26.4}, {"RHS 60x40x4", 5.45},
+    {"SHS 100x100x5", 14.4}, {"SHS 50x50x3", 4.25}, {"SHS 40x40x3", 3.30},
+    {"SHS 90x90x5 EN 10210", 13.1}, {"RHS 100x50x5 EN 10210", 10.8},
+    {"SHS 100x100x8 EN 10210", 22.6}, {"SHS 50x50x5 EN 10210", 6.85},
+    {"RHS 100x50x4 EN 10210", 8.78}, {"RHS 200x100x10 EN 10210", 43.1},
+    {"PIPE 2 XS", 5.02}, {"PIPE 6 STD", 18.97}, {"PIPE 4 XXS", 27.54},
+    {"PIPE 12 STD", 49.56}, {"HSS6X6X1/4", 19.02}, {"HSS4X4X1/4", 12.21},
+    {"HSS8X4X3/8", 27.48}, {"HSS6.625X0.280", 18.97},
     // Round HSS on pipe walls weigh as the pipe of that outside diameter and wall.
-    {"HSS2.375X0.154", 3.65},
-    {"HSS4.5X0.237", 10.79},
-    {"HSS10.75X0.5", 54.74},
-    {"W12X26", 26},
-    {"W8X31", 31},
-    {"W310X38.7", 38.7},
-    {"W200x100x22.5", 22.5},
-    {"W1100X607", 607},
-    {"WT6X13", 13},
-    {"WT4X15.5", 15.5},
-    {"WT22X204", 204},
-    {"W44X408", 408},
+    {"HSS2.375X0.154", 3.65}, {"HSS4.5X0.237", 10.79}, {"HSS10.75X0.5", 54.74},
+    {"W12X26", 26}, {"W8X31", 31}, {"W310X38.7", 38.7},
+    {"W200x100x22.5", 22.5}, {"W1100X607", 607}, {"WT6X13", 13},
+    {"WT4X15.5", 15.5}, {"WT22X204", 204}, {"W44X408", 408},
 };
+// clang-format on
 
 TEST(SectionFamilies, WeightsMatchCatalogueMasses) {
     for (const CatalogueMass& c : kCatalogue) {
@@ -94,12 +56,6 @@ TEST(SectionFamilies, WeightsMatchCatalogueMasses) {
     }
 }
 
-}  // namespace
-}  // namespace tarvix
-
-namespace tarvix {
-namespace {
-
 std::string Found(const char* text) {
     const SectionLookup found = FindSection(text);
     if (!found.Found()) return "refused: " + found.refusal;
@@ -108,15 +64,10 @@ std::string Found(const char* text) {
 }
 
 TEST(SectionLookup, EveryWrittenFormFindsTheSameSize) {
-    struct Forms {
-        std::vector<const char*> typed;
-        const char* found;
-    };
+    // clang-format off
+    struct Forms { std::vector<const char*> typed; const char* found; };
     const Forms cases[] = {
-        {{"W12X26", "w12x26", " W 12 x 26 ",
-          "W12\xC3\x97"
-          "26"},
-         "w W12X26"},
+        {{"W12X26", "w12x26", " W 12 x 26 ", "W12\xC3\x97" "26"}, "w W12X26"},
         {{"W310X38.7", "W310x165x38.7", "w 310 x 38.7"}, "w-metric W310x165x38.7"},
         {{"WT6X13", "wt 6 x 13"}, "wt WT6X13"},
         {{"HEA 200", "HEA200", "HE 200 A", "he200a"}, "hea HEA 200"},
@@ -135,6 +86,7 @@ TEST(SectionLookup, EveryWrittenFormFindsTheSameSize) {
         {{"MC12X10.6"}, "channel MC12 x 10.6"},
         {{"C1X3/8X1/8", "1 x 3/8 x 1/8"}, "channel 1 x 3/8 x 1/8"},
     };
+    // clang-format on
     for (const Forms& c : cases)
         for (const char* typed : c.typed)
             EXPECT_EQ(Found(typed), c.found) << typed;

@@ -1,12 +1,8 @@
 #include <gtest/gtest.h>
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
-#include <QHeaderView>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QTableWidget>
-#include <QTimer>
 
 #include <string>
 #include <vector>

@@ -143,14 +143,6 @@ TEST_F(QtMainWindowTest, TypingReplacesTheProgramsValue) {
     EXPECT_EQ(Text(kInput[1]).size(), 6u) << Text(kInput[1]);
 }
 
-TEST_F(QtMainWindowTest, SectionListDrivesThePipeInputs) {
-    Play({{kClick, kPipe, "", kSectionTitle1, "STEEL PIPES"}});
-    Play({{kChoose, kSectionList, "25", kInputsCaption, "INPUTS  (INCHES)"}});
-    EXPECT_EQ(Show({kInput[0], kInput[1], kInput[2]}), "1.315|1.097|.109");  // schedule 10, 1 inch
-    EXPECT_EQ(Win().ListSelection(kSectionList), 25);
-    Play({{kClick, kInput[3]}, {kEnter, kInput[3], "12", kTotal, ".483"}});
-}
-
 // Another family fills the section list, its captions and the dimensions in the input unit;
 // choosing the built-in table again brings every row back, as does a new shape set-up.
 TEST_F(QtMainWindowTest, SectionFamilyChooser) {

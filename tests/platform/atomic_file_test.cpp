@@ -104,36 +104,31 @@ TEST_F(AtomicFileTest, FollowsALinkToTheFileItNames) {
 TEST_F(AtomicFileTest, LinksOfOtherUsersInSharedFoldersAreNotFollowed) {
     if (geteuid() != 0) GTEST_SKIP() << "links of other users need the superuser to make them";
     // clang-format off
-    struct Case { mode_t folder_mode; uid_t folder_owner, link_owner; bool followed; };
+    struct Case { mode_t folder_mode; uid_t folder_owner, link_owner; bool followed, to_folder; };
     const Case cases[] = {
-        {01777, 0, kOther, false},      // another user's link in /tmp
-        {01777, 0, 0, true},            // the saver's own link
-        {01777, kOther, kOther, true},  // the folder owner's link
-        {00777, 0, kOther, true},       // a folder without the sticky bit
-        {01775, 0, kOther, true},       // sticky, but not world-writable
+        {01777, 0, kOther, false, false},      // another user's link in /tmp
+        {01777, 0, kOther, false, true},       // the same for a link to a folder on the way
+        {01777, 0, 0, true, false},            // the saver's own link
+        {01777, kOther, kOther, true, false},  // the folder owner's link
+        {00777, 0, kOther, true, false},       // a folder without the sticky bit
+        {01775, 0, kOther, true, false},       // sticky, but not world-writable
     };
     // clang-format on
     for (const Case& c : cases) {
         Put("victim", "secret");
         fs::create_directory(Path("pub"));
         Own("pub", c.folder_owner, 0, c.folder_mode);
-        fs::create_symlink(Path("victim"), Path("pub/parts.csv"));
-        ASSERT_EQ(lchown(Path("pub/parts.csv").c_str(), c.link_owner, 0), 0);
+        const std::string link = Path(c.to_folder ? "pub/dir" : "pub/parts.csv");
+        fs::create_symlink(c.to_folder ? folder_ : fs::path(Path("victim")), link);
+        ASSERT_EQ(lchown(link.c_str(), c.link_owner, 0), 0);
 
         std::string reason;
-        EXPECT_EQ(WriteFileAtomically(Path("pub/parts.csv"), "csv", reason), c.followed);
+        EXPECT_EQ(WriteFileAtomically(c.to_folder ? link + "/victim" : link, "csv", reason),
+                  c.followed);
         EXPECT_EQ(Content("victim"), c.followed ? "csv" : "secret\r\n") << c.folder_mode;
         EXPECT_EQ(reason, c.followed ? "" : "a link that another user placed in a shared folder");
         fs::remove_all(Path("pub"));
     }
-    // The same for a link to a folder on the way.
-    Put("victim", "secret");
-    fs::create_directory(Path("pub"));
-    Own("pub", 0, 0, 01777);
-    fs::create_directory_symlink(folder_, Path("pub/dir"));
-    ASSERT_EQ(lchown(Path("pub/dir").c_str(), kOther, 0), 0);
-    EXPECT_FALSE(WriteFileAtomically(Path("pub/dir/victim"), "csv"));
-    EXPECT_EQ(Content("victim"), "secret\r\n");
 }
 
 TEST_F(AtomicFileTest, AReplacedFileKeepsOwnerGroupModeAndOtherNames) {
@@ -183,19 +178,23 @@ TEST_F(AtomicFileTest, AnotherUsersFileIsWrittenInPlaceAndAReadOnlyOneNotAtAll) 
     EXPECT_EQ(Content("mine.csv"), "old\r\n");
 }
 
-// A write killed part way leaves no file behind; a hidden file that a killed writer left where
-// the system has no unnamed files is removed by the next write in the folder.
-TEST_F(AtomicFileTest, NothingIsLeftAfterAKill) {
+// A write cut short by a size limit, as by a full disk, fails (signal ignored) or ends the writer
+// (signal not ignored): either way no file is left behind and the old one is as it was.
+TEST_F(AtomicFileTest, NothingIsLeftAfterAFailedOrKilledWrite) {
     Put("a.csv", "old");
-    const int status = InChild([&] {
-        rlimit small{64, 64};
-        setrlimit(RLIMIT_FSIZE, &small);  // the write past 64 bytes ends the child (SIGXFSZ)
-        return WriteFileAtomically(Path("a.csv"), std::string(100000, 'x')) ? 0 : 1;
-    });
-    EXPECT_EQ(status, 128 + SIGXFSZ);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"a.csv"}));
-    EXPECT_EQ(Content("a.csv"), "old\r\n");
-
+    for (const bool killed : {false, true}) {
+        const int status = InChild([&] {
+            if (!killed) std::signal(SIGXFSZ, SIG_IGN);
+            rlimit small{64, 64};
+            setrlimit(RLIMIT_FSIZE, &small);
+            return WriteFileAtomically(Path("a.csv"), std::string(100000, 'x')) ? 0 : 1;
+        });
+        EXPECT_EQ(status, killed ? 128 + SIGXFSZ : 1);
+        EXPECT_EQ(Names(), (std::vector<std::string>{"a.csv"}));
+        EXPECT_EQ(Content("a.csv"), "old\r\n");
+    }
+    // A hidden file that a killed writer left where the system has no unnamed files is removed by
+    // the next write in the folder; one of a running writer stays.
     const pid_t dead = fork();  // a pid that no process has any more
     if (dead == 0) _exit(0);
     waitpid(dead, nullptr, 0);
@@ -216,24 +215,6 @@ TEST_F(AtomicFileTest, RefusesPathsItCannotWrite) {
     EXPECT_FALSE(WriteFileAtomically("", "x"));
     EXPECT_FALSE(WriteFileAtomically("/dev/null", "x"));
     EXPECT_EQ(Names(), (std::vector<std::string>{"folder.csv"}));
-}
-
-TEST_F(AtomicFileTest, AFailedWriteLeavesTheOldFileAsItWas) {
-    Put("a.csv", "old");
-    // A file size limit makes the write itself fail part way, as a full disk would.
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = WriteFileAtomically(Path("a.csv"), std::string(1000, 'x'));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
-
-    EXPECT_FALSE(written);
-    EXPECT_EQ(Content("a.csv"), "old\r\n");
-    EXPECT_EQ(Names(), (std::vector<std::string>{"a.csv"}));
 }
 
 TEST_F(AtomicFileTest, ReadOnlyFolderLeavesTheOldFileAsItWas) {

@@ -24,8 +24,7 @@ TEST(UserFolders, HomeFallsBackToTheUserDatabase) {
     if (!entry || std::string(entry->pw_dir).size() < 2) GTEST_SKIP() << "no home in passwd";
     const std::string database_home = entry->pw_dir;
     const char* set = getenv("HOME");
-    const bool had_home = set != nullptr;
-    const std::string saved = had_home ? set : "";
+    const std::string saved = set ? set : "";
     for (const char* unusable : {"", "relative/home"}) {
         setenv("HOME", unusable, 1);
         EXPECT_EQ(UserHome(), database_home) << unusable;
@@ -34,11 +33,7 @@ TEST(UserFolders, HomeFallsBackToTheUserDatabase) {
     EXPECT_EQ(UserHome(), database_home);
     setenv("HOME", "/somewhere/else", 1);
     EXPECT_EQ(UserHome(), "/somewhere/else");
-    if (had_home) {
-        setenv("HOME", saved.c_str(), 1);
-    } else {
-        unsetenv("HOME");
-    }
+    set ? setenv("HOME", saved.c_str(), 1) : unsetenv("HOME");
 }
 
 }  // namespace

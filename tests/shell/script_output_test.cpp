@@ -43,9 +43,7 @@ TEST(ScriptOutput, WindowProgramOptions) {
         std::ostringstream out;
         const auto status = AnswerWithoutWindow(c.args, out);
         EXPECT_EQ(status.has_value(), c.answered) << ::testing::PrintToString(c.args);
-        if (status) {
-            EXPECT_EQ(*status, 0);
-        }
+        EXPECT_EQ(status.value_or(0), 0);
         EXPECT_EQ(out.str().substr(0, c.start.size()), c.start);
     }
 }
