@@ -11,7 +11,7 @@ run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libg
 # The package checks build the .deb (dpkg-shlibdeps) and validate the desktop entry and metainfo;
 # the report's PDF is read back with poppler's tools.
 test_packages=("${run_packages[@]}" libgtest-dev libgmock-dev clang libclang-rt-14-dev
-               dpkg-dev desktop-file-utils appstream poppler-utils)
+               dpkg-dev desktop-file-utils appstream shared-mime-info poppler-utils)
 
 install_missing() {
     local missing=()
