@@ -23,7 +23,6 @@ class QtAccessibilityTest : public qt_user::QtUserTest {
         const auto labels = face->relations(QAccessible::Label);
         return labels.isEmpty() ? QString() : labels.front().first->text(QAccessible::Name);
     }
-    void Click(int id) { qt_user::Click(Win(), id); }
     // Types over the field and leaves it with Tab.
     void TypeAndTab(int id, const char* text) {
         ASSERT_EQ(QApplication::focusWidget(), Widget(id));
@@ -98,7 +97,7 @@ TEST_F(QtAccessibilityTest, RefusedAndLimitedValuesSayWhy) {
     const std::pair<const char*, const char*> steps[] = {
         {"2+", "Syntax error"}, {"400", "Limited to 100.000 in"}, {"5", ""}};
     for (const auto& [typed, notice] : steps) {
-        Click(kInput[0]);  // after 400 the focus has moved on to the length
+        qt_user::Click(Win(), kInput[0]);  // after 400 the focus has moved on to the length
         qt_user::TypeAndEnter(Win(), kInput[0], typed, typed);
         ASSERT_TRUE(QTest::qWaitFor([&] { return field->toolTip() == notice; }, 5000)) << typed;
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(field);
@@ -107,21 +106,17 @@ TEST_F(QtAccessibilityTest, RefusedAndLimitedValuesSayWhy) {
 }
 
 // A reader's toggle action reaches the program as one click; the program's own setting as none.
+// (A mouse click's own count is the main window test's.)
 TEST_F(QtAccessibilityTest, ToggleActionsCountAsClicks) {
     Toggle(kMillimeters);
     EXPECT_TRUE(Win().IsChecked(kMillimeters));
     EXPECT_EQ(Win().GetText(kInputsCaption), "INPUTS  (MILLIMETERS)");
     EXPECT_EQ(Name(kWeight).toStdString(), "Unit weight (kg)");
-    Click(kFeet);
-    EXPECT_EQ(Win().GetText(kInputsCaption), "INPUTS  (FEET)");
     Toggle(kTrackerCheck);
     EXPECT_EQ(Win().Frame()->width(), 592);
-    Click(kTrackerCheck);
-    EXPECT_EQ(Win().Frame()->width(), 777);
     Win().SetChecked(kMeters, true);
     qt_user::Pump();
-    EXPECT_EQ(counter_.clicked,
-              (std::vector<int>{kMillimeters, kFeet, kTrackerCheck, kTrackerCheck}));
+    EXPECT_EQ(counter_.clicked, (std::vector<int>{kMillimeters, kTrackerCheck}));
 }
 
 }  // namespace

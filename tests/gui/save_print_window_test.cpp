@@ -35,7 +35,6 @@ class SavePrintWindowTest : public qt_user::QtUserTest {
         ClickControl(kInput[0]);
         qt_user::TypeAndEnter(Win(), kInput[0], "1", "1.000");
         qt_user::TypeAndEnter(Win(), kInput[1], "12", "12.000");
-        ASSERT_EQ(Win().GetText(kVolume), "9.425");
         ClickControl(kItemPlus);
     }
     // Answers the next modal window of type T once it shows, while the program waits on it.
@@ -137,11 +136,6 @@ TEST_F(SavePrintWindowTest, APartsListOpensAgainAsTheSamePanelAndFile) {
     EXPECT_EQ(panel(), calc.str());
     save(second, saved_again);
     EXPECT_EQ(saved_again, saved);
-
-    // The file named on the command line.
-    Start();
-    app_->Handler().OpenPartsList(second.toStdString());
-    EXPECT_EQ(panel(), calc.str());
 }
 
 TEST_F(SavePrintWindowTest, PrintOpensThePreview) {

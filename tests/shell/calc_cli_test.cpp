@@ -182,15 +182,12 @@ TEST(CalcCli, VersionAndCommandHelp) {
 TEST(CalcCli, LongArgumentsAreEchoedShort) {
     const std::string long_text(100000, 'x');
     const std::string shown = std::string(50, 'x') + "...'";
+    // clang-format off
     const std::vector<std::string> commands[] = {
-        {long_text},
-        {"format", long_text, "3"},
-        {"weigh", long_text},
-        {"weigh", "round", "--units", long_text},
-        {"weigh", "round", "--material", long_text},
-        {"weigh", "round", "--" + long_text, "1"},
-        {"weigh", "round", "1", "12", long_text},
-    };
+        {long_text}, {"format", long_text, "3"}, {"weigh", long_text},
+        {"weigh", "round", "--units", long_text}, {"weigh", "round", "--material", long_text},
+        {"weigh", "round", "--" + long_text, "1"}, {"weigh", "round", "1", "12", long_text}};
+    // clang-format on
     for (const auto& args : commands) {
         std::ostringstream out, err;
         EXPECT_EQ(RunCalc(args, out, err), 1);

@@ -113,20 +113,11 @@ TEST_F(PartsListOpenTest, AListThatCannotBeReadLeavesTheTrackerAsItWas) {
     AddRoundBar();
     app_->Tracker().MarkSaved();
     const std::string before = Panel();
-    // clang-format off
-    struct Case { const char* text; const char* message; };
-    const Case cases[] = {
-        {"round 1 12\n\nbox 1 2\n", "line 3: unknown shape 'box'"},
-        {"round --material unobtainium 1 12\n", "line 1: unknown material 'unobtainium'"},
-        {"# header\r\nround \"1 12\n", "line 2: unbalanced double quote"},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        Open(Write("bad.tarvix", c.text));
-        EXPECT_EQ(LastMessage(), c.message);
-        EXPECT_EQ(Win().ListCount(kItemList), 1) << c.text;
-        EXPECT_EQ(Panel(), before) << c.text;
-    }
+    // The reader's messages and line numbers are tarvix-calc assembly's: one of them here.
+    Open(Write("bad.tarvix", "round --material unobtainium 1 12\n"));
+    EXPECT_EQ(LastMessage(), "line 1: unknown material 'unobtainium'");
+    EXPECT_EQ(Win().ListCount(kItemList), 1);
+    EXPECT_EQ(Panel(), before);
     Open(folder_.Slashed());
     EXPECT_EQ(LastMessage(), "Error Opening " + folder_.Slashed());
     EXPECT_EQ(Panel(), before);

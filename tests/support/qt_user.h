@@ -63,11 +63,12 @@ inline void TypeAndEnter(QtTopLevelWindow& window, int id, const char* text,
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.GetText(id) == shown; }, 5000)) << id;
 }
 
-// Answers the next message box by clicking one of its buttons, and keeps what the box said.
+// Answers the next message box by clicking one of its buttons (or pressing a key), and keeps
+// what the box said.
 class MessageAnswer {
   public:
-    explicit MessageAnswer(QMessageBox::StandardButton button) {
-        QObject::connect(&poll_, &QTimer::timeout, [this, button] {
+    explicit MessageAnswer(QMessageBox::StandardButton button, Qt::Key key = Qt::Key_unknown) {
+        QObject::connect(&poll_, &QTimer::timeout, [this, button, key] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || !box->isVisible()) return;
             poll_.stop();
@@ -75,7 +76,8 @@ class MessageAnswer {
             detail = box->detailedText().toStdString();
             icon = box->icon();
             buttons = box->standardButtons();
-            QTest::mouseClick(box->button(button), Qt::LeftButton);
+            if (key != Qt::Key_unknown) QTest::keyClick(box, key);
+            else QTest::mouseClick(box->button(button), Qt::LeftButton);
         });
         poll_.start(10);
     }
