@@ -38,8 +38,8 @@ struct AssemblyRun {
     Unit unit = Unit::kInches;
     int decimals = 3;
     std::vector<std::pair<std::string, std::string>> panel;  // name, field text
-    std::vector<double> panelValues;  // behind each panel text, at full precision
-    std::vector<std::array<std::string, 8>> view;            // headers first
+    std::vector<double> panelValues;               // behind each panel text, at full precision
+    std::vector<std::array<std::string, 8>> view;  // headers first
 };
 
 // Adds every part of the list text to an assembly, as the window would. False, with the line

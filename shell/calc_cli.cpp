@@ -240,8 +240,8 @@ int Sections(std::vector<std::string> args, std::ostream& out, std::ostream& err
             object.Text("schedule", schedule).Text("size", size);
             object.Number("outside_diameter", row.numbers[0]).Number("wall", row.numbers[1]);
             if (!json) {
-                out << schedule << '\t' << size << '\t' << ShortestDecimal(row.numbers[0])
-                    << '\t' << ShortestDecimal(row.numbers[1]);
+                out << schedule << '\t' << size << '\t' << ShortestDecimal(row.numbers[0]) << '\t'
+                    << ShortestDecimal(row.numbers[1]);
             }
         } else {
             object.Text("designation", row.designation).Number("weight_per_foot", row.numbers[0]);

@@ -38,12 +38,13 @@ int ListFamilies(const std::vector<std::string>& args, bool json, std::ostream& 
         for (const SectionFamily& family : SectionFamilies()) {
             const std::string_view unit = family.metric ? "kg/m" : "lb/ft";
             if (json) {
-                rows += (rows.size() > 1 ? "," : "") + JsonObject()
-                                                           .Text("family", family.id)
-                                                           .Text("option", OptionWord(family.option))
-                                                           .Text("unit", unit)
-                                                           .Text("choice", family.choice)
-                                                           .Json();
+                rows +=
+                    (rows.size() > 1 ? "," : "") + JsonObject()
+                                                       .Text("family", family.id)
+                                                       .Text("option", OptionWord(family.option))
+                                                       .Text("unit", unit)
+                                                       .Text("choice", family.choice)
+                                                       .Json();
             } else {
                 out << family.id << '\t' << OptionWord(family.option) << '\t' << unit << '\t'
                     << family.choice << '\n';

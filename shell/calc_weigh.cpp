@@ -355,7 +355,8 @@ int RunWeigh(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     if (!problem.empty()) return Usage(err, problem);
 
-    const std::vector<WeighField> fields = WeighFields(app, request.modeOption != 0 ? 0 : request.shape);
+    const std::vector<WeighField> fields =
+        WeighFields(app, request.modeOption != 0 ? 0 : request.shape);
     if (json) {
         JsonObject object;
         for (const WeighField& field : fields)

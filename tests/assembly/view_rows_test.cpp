@@ -84,8 +84,8 @@ TEST(ViewRowsTest, IndentsOnBothSidesOfEveryBound) {
         EXPECT_EQ(Indent(c.kind, c.value, c.unit, c.decimals), c.indent)
             << static_cast<int>(c.kind) << " " << c.value << " " << c.decimals;
     }
-    const int quantities[][2] = {{9, 8}, {10, 6}, {99, 6}, {100, 4}, {999, 4}, {1000, 2},
-                                 {9999, 2}, {10000, 0}};
+    const int quantities[][2] = {{9, 8},   {10, 6},   {99, 6},   {100, 4},
+                                 {999, 4}, {1000, 2}, {9999, 2}, {10000, 0}};
     for (const auto& [quantity, indent] : quantities)
         EXPECT_EQ(QuantityIndent(quantity), indent) << quantity;
 }

@@ -125,7 +125,8 @@ TEST_F(QtPrintDocumentTest, RendersTheReportAsAPdfOfLandscapeLetterPages) {
     }
     const auto rows = [](const std::string& page) {
         int count = 0;
-        for (std::size_t at = page.find("-LON"); at != std::string::npos; at = page.find("-LON", at + 1))
+        for (std::size_t at = page.find("-LON"); at != std::string::npos;
+             at = page.find("-LON", at + 1))
             ++count;
         return count;
     };

@@ -48,8 +48,9 @@ TEST_F(QtAccessibilityTest, EveryControlIsNamedByItsCaptions) {
     }
     // The shell's tests follow the names through caption changes; here each widget kind hands on.
     const std::pair<int, const char*> cases[] = {
-        {kInput[0], "Outside diameter"}, {kGuide, "Guide"},         {kWeight, "Unit weight (lb)"},
-        {kMaterialList, "Material"},     {kMillimeters, "Millimeters"}, {kUnitsPanel, ""}};
+        {kInput[0], "Outside diameter"}, {kGuide, "Guide"},
+        {kWeight, "Unit weight (lb)"},   {kMaterialList, "Material"},
+        {kMillimeters, "Millimeters"},   {kUnitsPanel, ""}};
     for (const auto& [id, name] : cases)
         EXPECT_EQ(Name(id).toStdString(), name) << id;
 }

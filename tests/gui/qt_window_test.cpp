@@ -286,9 +286,14 @@ TEST_F(QtWindowTest, CaptionsFitTheirControls) {
 TEST(DisplayCheckTest, FindsAMissingDisplayBeforeTheToolkitAborts) {
     // Platform, DISPLAY, WAYLAND_DISPLAY, and whether the toolkit can start with them.
     const std::tuple<const char*, const char*, const char*, bool> cases[] = {
-        {"", "", "", false},         {"", "", "wayland-0", true},  {"xcb", "", "wayland-0", false},
-        {"wayland", ":1", "", false}, {"wayland;xcb", ":1", "", true}, {"offscreen", "", "", true},
-        {"vnc:size=800x600", "", "", true}, {" xcb ; wayland-egl ", "", "", false}};
+        {"", "", "", false},
+        {"", "", "wayland-0", true},
+        {"xcb", "", "wayland-0", false},
+        {"wayland", ":1", "", false},
+        {"wayland;xcb", ":1", "", true},
+        {"offscreen", "", "", true},
+        {"vnc:size=800x600", "", "", true},
+        {" xcb ; wayland-egl ", "", "", false}};
     for (const auto& [platform, display, wayland, usable] : cases)
         EXPECT_EQ(DisplayProblem({platform, display, wayland}).empty(), usable) << platform;
     EXPECT_EQ(DisplayProblem({"xcb", "", ""}), "DISPLAY is not set");

@@ -63,11 +63,13 @@ TEST(CalcCli, EvalAndFormat) {
 TEST(CalcCli, WeighPrintsTheFields) {
     Check({{"weigh", "volume", "100"},
            "volume=100.000\nweight=9.750\ntotal=9.750\ndensity=.09750\nquantity=1\nknown=100.000\n",
-           "", 0});
+           "",
+           0});
     Check({{"weigh", "round", "1", "12"},
            "volume=9.425\nweight=.919\ntotal=.919\ndensity=.09750\nquantity=1\ninput1=1.000\n"
            "input2=12.000\n",
-           "", 0});
+           "",
+           0});
 }
 
 // Values: volume, weight, total, density, quantity, then the inputs or the known value.

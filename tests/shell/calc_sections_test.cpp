@@ -64,9 +64,12 @@ TEST(CalcSections, ListsTheFamiliesAndTheirSizes) {
               "PIPE 6 STD\t18.99\t6.625\t6.065\t0.280");
     EXPECT_EQ(Calc({"sections", "nothing"}).status, 1);
     // With --json, one object; the numbers at full precision.
-    EXPECT_EQ(Calc({"sections", "--json"}).out.find(R"({"families":[{"family":"pipe","option":"pipe",)"), 0u);
+    EXPECT_EQ(
+        Calc({"sections", "--json"}).out.find(R"({"families":[{"family":"pipe","option":"pipe",)"),
+        0u);
     const std::string hea = Calc({"sections", "hea", "--json"}).out;
-    EXPECT_EQ(hea.find(R"({"family":"hea","unit":"kg/m","sizes":[{"designation":"HEA 100",)"), 0u) << hea;
+    EXPECT_EQ(hea.find(R"({"family":"hea","unit":"kg/m","sizes":[{"designation":"HEA 100",)"), 0u)
+        << hea;
     EXPECT_NE(hea.find(R"("designation":"HEA 200","weight_per_length":42.2)"), std::string::npos);
     // The built-in tables keep their own listing.
     EXPECT_EQ(Line(Calc({"sections", "i-beam"}).out, "7\t"),

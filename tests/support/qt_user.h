@@ -76,8 +76,10 @@ class MessageAnswer {
             detail = box->detailedText().toStdString();
             icon = box->icon();
             buttons = box->standardButtons();
-            if (key != Qt::Key_unknown) QTest::keyClick(box, key);
-            else QTest::mouseClick(box->button(button), Qt::LeftButton);
+            if (key != Qt::Key_unknown)
+                QTest::keyClick(box, key);
+            else
+                QTest::mouseClick(box->button(button), Qt::LeftButton);
         });
         poll_.start(10);
     }
