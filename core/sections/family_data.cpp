@@ -3,9 +3,11 @@
 namespace tarvix {
 
 std::span<const RawSection> RawRows(RawTable table) {
-    // Each generated file holds the tables of one source, and so one licence.
-    const std::span<const RawSection> rolled = StructuralcodesRows(table);
-    return rolled.empty() ? BlueprintsRows(table) : rolled;
+    // Each generated file holds tables of one source, and so of one licence.
+    for (auto rows : {StructuralcodesRows, BlueprintsRoundRows, BlueprintsRectangularRows}) {
+        if (const std::span<const RawSection> found = rows(table); !found.empty()) return found;
+    }
+    return {};
 }
 
 }  // namespace tarvix

@@ -6,8 +6,8 @@
 
 namespace tarvix {
 
-// The section sizes converted from open databases (structuralcodes_data.generated.cpp and
-// blueprints_data.generated.cpp, one file per source). Lengths in
+// The section sizes converted from open databases (the *_data.generated.cpp files, each of one
+// source). Lengths in
 // millimetres. Columns by table:
 //   I shapes (IPE, HE, HP, UPE): depth, flange width, web, flange, root radius
 //   W: the same, then the nominal lb/ft and kg/m; name is the US name, alias the metric one
@@ -43,6 +43,7 @@ std::span<const RawSection> RawRows(RawTable table);
 
 // The tables of each source; empty for a table that the source does not hold.
 std::span<const RawSection> StructuralcodesRows(RawTable table);
-std::span<const RawSection> BlueprintsRows(RawTable table);
+std::span<const RawSection> BlueprintsRoundRows(RawTable table);
+std::span<const RawSection> BlueprintsRectangularRows(RawTable table);
 
 }  // namespace tarvix
