@@ -1,12 +1,11 @@
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "platform/atomic_file.h"
-#include "shell/calc_assembly.h"
+#include "tests/support/calc_run.h"
 #include "tests/support/temp_folder.h"
 
 namespace tarvix {
@@ -42,16 +41,12 @@ class CalcAssemblyFiles : public ::testing::Test {
     std::string Content(const char* name) const { return folder_.Content(name); }
     int Run(const std::vector<std::string>& args, const std::string& list,
             const PdfDocumentFactory& pdf = kTextPdf) {
-        std::istringstream in(list);
-        std::ostringstream out, err;
-        const int status = RunAssembly(args, in, out, err, pdf);
-        out_ = out.str();
-        err_ = err.str();
-        return status;
+        run_ = RunListCaught(args, list, pdf);
+        return run_.status;
     }
 
     TempFolder folder_;
-    std::string out_, err_;
+    CalcRun run_;
 };
 
 const char kRound[] =
@@ -59,32 +54,32 @@ const char kRound[] =
     "12.000\",\"ALUMINUM\",\"1\",\".919\",\"9.425\",\".919\",\"9.425\"\r\n";
 
 TEST_F(CalcAssemblyFiles, WritesTheFileAndTheReportBesideThePanel) {
-    ASSERT_EQ(Run({"--csv", Path("a.csv"), "--pdf=" + Path("a.pdf")}, "round 1 12\n"), 0) << err_;
+    ASSERT_EQ(Run({"--csv", Path("a.csv"), "--pdf=" + Path("a.pdf")}, "round 1 12\n"), 0) << run_.err;
     EXPECT_EQ(Content("a.csv"), kRound);
     const std::string report = Content("a.pdf");
     EXPECT_EQ(report.rfind("page\nSHAPE\n", 0), 0u) << report;
     EXPECT_NE(report.find("\nTOTAL WEIGHT - POUNDS\n"), std::string::npos) << report;
-    EXPECT_EQ(out_.rfind("material=ALUMINUM\n", 0), 0u) << out_;
-    EXPECT_EQ(err_, "");
+    EXPECT_EQ(run_.out.rfind("material=ALUMINUM\n", 0), 0u) << run_.out;
+    EXPECT_EQ(run_.err, "");
 }
 
 // The view asked for as well is left out: the file on standard output stands alone.
 TEST_F(CalcAssemblyFiles, TheFileOnStandardOutputStandsAlone) {
-    ASSERT_EQ(Run({"--view", "--csv", "-"}, "round 1 12\n"), 0) << err_;
-    EXPECT_EQ(out_, kRound);
+    ASSERT_EQ(Run({"--view", "--csv", "-"}, "round 1 12\n"), 0) << run_.err;
+    EXPECT_EQ(run_.out, kRound);
 }
 
 TEST_F(CalcAssemblyFiles, NoFileWhenTheListStopsIsEmptyOrCannotBeWritten) {
     EXPECT_EQ(Run({"--csv", Path("a.csv"), "--pdf", Path("a.pdf")}, "round 1 12\nround 1\n"), 2);
     EXPECT_EQ(Run({"--csv", Path("a.csv"), "--pdf", Path("a.pdf")}, "# nothing yet\n"), 1);
-    EXPECT_EQ(err_ + out_, "No Items In Assembly\n");
+    EXPECT_EQ(run_.err + run_.out, "No Items In Assembly\n");
     EXPECT_FALSE(fs::exists(Path("a.csv")) || fs::exists(Path("a.pdf")));
     fs::create_directory(Path("taken"));
     EXPECT_EQ(Run({"--csv", Path("taken")}, "round 1 12\n"), 1);
-    EXPECT_EQ(err_, "Error Saving " + Path("taken") + ": a folder\n");
+    EXPECT_EQ(run_.err, "Error Saving " + Path("taken") + ": a folder\n");
     EXPECT_EQ(Run({"--csv", "-", "--pdf", Path("missing/a.pdf")}, "round 1 12\n"), 1);
-    EXPECT_EQ(err_, "Error Saving " + Path("missing/a.pdf") + ": the folder does not exist\n");
-    EXPECT_EQ(out_, "");
+    EXPECT_EQ(run_.err, "Error Saving " + Path("missing/a.pdf") + ": the folder does not exist\n");
+    EXPECT_EQ(run_.out, "");
 }
 
 // The same file, however it is spelt: another path to it, a link to it.
@@ -104,7 +99,7 @@ TEST_F(CalcAssemblyFiles, AnOutputThatIsTheListOrTheOtherOutputIsRefused) {
     // clang-format on
     for (const Case& c : cases) {
         EXPECT_EQ(Run(c.args, ""), 1);
-        EXPECT_EQ(err_.rfind("tarvix-calc assembly: " + c.message + "\n", 0), 0u) << err_;
+        EXPECT_EQ(run_.err.rfind("tarvix-calc assembly: " + c.message + "\n", 0), 0u) << run_.err;
     }
     EXPECT_EQ(Content("list.txt"), "round 1 12\n");
     EXPECT_FALSE(fs::exists(Path("a.csv")));
@@ -122,7 +117,7 @@ TEST_F(CalcAssemblyFiles, UsageErrors) {
     // clang-format on
     for (const Case& c : cases) {
         EXPECT_EQ(Run(c.args, "round 1 12\n", c.pdf ? kTextPdf : PdfDocumentFactory{}), 1);
-        EXPECT_EQ(err_.rfind("tarvix-calc assembly: " + c.message + "\n", 0), 0u) << err_;
+        EXPECT_EQ(run_.err.rfind("tarvix-calc assembly: " + c.message + "\n", 0), 0u) << run_.err;
     }
 }
 

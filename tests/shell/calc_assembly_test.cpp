@@ -11,32 +11,17 @@
 #include <string>
 #include <vector>
 
-#include "shell/calc_cli.h"
+#include "tests/support/calc_run.h"
 
 namespace tarvix {
 namespace {
 
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-Result RunList(const std::vector<std::string>& args, const std::string& list) {
-    std::istringstream in(list);
-    std::ostringstream out, err;
-    const int status = RunAssembly(args, in, out, err);
-    return {status, out.str(), err.str()};
+CalcRun RunList(const std::vector<std::string>& args, const std::string& list) {
+    return RunListCaught(args, list);
 }
 
 // The panel's values, joined by "|".
-std::string Values(const std::string& out) {
-    std::istringstream in(out);
-    std::string values;
-    bool first = true;
-    for (std::string line; std::getline(in, line); first = false)
-        values += (first ? "" : "|") + line.substr(line.find('=') + 1);
-    return values;
-}
+std::string Values(const std::string& out) { return ValuesOf(out, "|"); }
 
 TEST(CalcAssembly, PanelOfTheLastPart) {
     // clang-format off
@@ -62,14 +47,14 @@ TEST(CalcAssembly, PanelOfTheLastPart) {
     };
     // clang-format on
     for (const Case& c : cases) {
-        const Result r = RunList(c.args, c.list);
+        const CalcRun r = RunList(c.args, c.list);
         EXPECT_EQ(r.status, 0) << c.list << r.err;
         EXPECT_EQ(Values(r.out), c.values) << c.list;
     }
 }
 
 TEST(CalcAssembly, ViewPrintsTheWindowCells) {
-    const Result r =
+    const CalcRun r =
         RunList({"--view", "--units", "millimeters"}, "sphere 2 | cavity\nround 1 12\n");
     ASSERT_EQ(r.status, 0) << r.err;
     const auto S = [](int n) { return std::string(static_cast<std::size_t>(n), ' '); };
@@ -108,7 +93,7 @@ TEST(CalcAssembly, JsonPanelAndEmptyView) {
     };
     // clang-format on
     for (const Case& c : cases) {
-        const Result r = RunList(c.args, c.list);
+        const CalcRun r = RunList(c.args, c.list);
         EXPECT_EQ(r.status, c.status) << c.list;
         EXPECT_EQ(r.out, c.out) << c.list;
         EXPECT_EQ(r.err.substr(0, c.err.size()), c.err) << c.list;
@@ -141,7 +126,7 @@ TEST(CalcAssembly, BadListsPrintNothing) {
         {fifty_one, "line 51: the assembly holds at most 50 items\n"},
     };
     for (const Case& c : cases) {
-        const Result r = RunList({}, c.list);
+        const CalcRun r = RunList({}, c.list);
         EXPECT_EQ(r.status, 2) << c.list;
         EXPECT_EQ(r.out, "") << c.list;
         EXPECT_EQ(r.err.substr(0, c.err.size()), c.err) << c.list;
@@ -159,7 +144,7 @@ TEST(CalcAssembly, UsageErrors) {
         {"--units"}, {"--wide"}, {"a.txt", "b.txt"}, {dir.string()}, {file}};
     // clang-format on
     for (const std::vector<std::string>& args : usages) {
-        const Result r = RunList(args, "sphere 1\n");
+        const CalcRun r = RunList(args, "sphere 1\n");
         EXPECT_EQ(r.status, 1) << args[0];
         EXPECT_EQ(r.out, "") << args[0];
         EXPECT_NE(r.err.find("tarvix-calc assembly: "), std::string::npos) << r.err;

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "tests/support/calc_run.h"
 
 namespace tarvix {
 namespace {
@@ -23,23 +23,13 @@ std::string Folded(std::string text) {
     return text;
 }
 
-// The values of weigh's "name=value" lines, joined by ";".
-std::string Values(const std::string& out) {
-    std::istringstream in(out);
-    std::string values;
-    for (std::string line; std::getline(in, line);)
-        values += (values.empty() ? "" : ";") + line.substr(line.find('=') + 1);
-    return values;
-}
-
+// With `values_only`, the values of weigh's "name=value" lines, joined by ";".
 void Check(const Case& c, bool values_only = false) {
-    std::ostringstream out, err;
-    const int status = RunCalc(c.args, out, err);
+    const CalcRun run = RunCalcCaught(c.args);
     const std::string args = ::testing::PrintToString(c.args);
-    EXPECT_EQ(status, c.status) << args << "\n" << err.str();
-    EXPECT_EQ(values_only ? Values(out.str()) : out.str(), c.out) << args;
-    EXPECT_NE(Folded(err.str()).find(Folded(c.err)), std::string::npos) << args << "\n"
-                                                                        << err.str();
+    EXPECT_EQ(run.status, c.status) << args << "\n" << run.err;
+    EXPECT_EQ(values_only ? ValuesOf(run.out, ";") : run.out, c.out) << args;
+    EXPECT_NE(Folded(run.err).find(Folded(c.err)), std::string::npos) << args << "\n" << run.err;
 }
 
 TEST(CalcCli, EvalAndFormat) {
@@ -61,15 +51,16 @@ TEST(CalcCli, EvalAndFormat) {
 }
 
 TEST(CalcCli, WeighPrintsTheFields) {
-    Check({{"weigh", "volume", "100"},
-           "volume=100.000\nweight=9.750\ntotal=9.750\ndensity=.09750\nquantity=1\nknown=100.000\n",
-           "",
-           0});
-    Check({{"weigh", "round", "1", "12"},
-           "volume=9.425\nweight=.919\ntotal=.919\ndensity=.09750\nquantity=1\ninput1=1.000\n"
-           "input2=12.000\n",
-           "",
-           0});
+    // clang-format off
+    const Case cases[] = {
+        {{"weigh", "volume", "100"}, "volume=100.000\nweight=9.750\ntotal=9.750\ndensity=.09750\n"
+         "quantity=1\nknown=100.000\n", "", 0},
+        {{"weigh", "round", "1", "12"}, "volume=9.425\nweight=.919\ntotal=.919\ndensity=.09750\n"
+         "quantity=1\ninput1=1.000\ninput2=12.000\n", "", 0},
+    };
+    // clang-format on
+    for (const Case& c : cases)
+        Check(c);
 }
 
 // Values: volume, weight, total, density, quantity, then the inputs or the known value.
@@ -113,19 +104,16 @@ TEST(CalcCli, WeighArguments) {
         // Usage errors.
         {{"weigh", "round", "2:12"}, "", "not open", 1},  // input 2 waits for input 1
         {{"weigh", "pipe", "1:2"}, "", "not open", 1},    // the row's dimensions are read-only
-        {{"weigh", "round", "1", "12", "5"}, "", "no input 3", 1},
-        {{"weigh", "21", "1"}, "", "rectangular tube", 1},
-        {{"weigh"}, "", "round tubed", 1},
+        {{"weigh", "round", "1", "12", "5"}, "", "no input 3", 1}, {{"weigh"}, "", "round tubed", 1},
+        {{"weigh", "21", "1"}, "", "rectangular tube", 1}, {{"frobnicate"}, "", "weigh", 1},
         {{"weigh", "round", "--material", "unobtainium", "1"}, "", "oak, red", 1},
         {{"weigh", "round", "--material", "steel", "--density", "1"}, "", "not both", 1},
         {{"weigh", "round", "--units", "yards", "1"}, "", "millimeters", 1},
-        {{"weigh", "round", "--decimals", "4", "1"}, "", "decimals", 1},
+        {{"weigh", "round", "--decimals", "4", "1"}, "", "decimals", 1}, {{}, "", "eval", 1},
         {{"weigh", "round", "--colour", "red", "1"}, "", "--material", 1},
         {{"weigh", "round", "--row", "0", "1"}, "", "i-beam only", 1},
         {{"weigh", "angle", "--row", "134", "12"}, "", "0 to 133", 1},
-        {{"frobnicate"}, "", "weigh", 1},
         {{"--help", "extra"}, "", "no arguments", 1},
-        {{}, "", "eval", 1},
     };
     // clang-format on
     for (const Case& c : cases)
@@ -173,11 +161,11 @@ TEST(CalcCli, VersionAndCommandHelp) {
     // clang-format on
     for (const Case& c : cases)
         Check(c);
-    std::ostringstream out, err;
-    EXPECT_EQ(RunCalc({"assembly", "--help"}, out, err), 0);
-    EXPECT_EQ(out.str().rfind("Usage:\n  tarvix-calc assembly [", 0), 0u) << out.str();
-    EXPECT_NE(out.str().find("qty-"), std::string::npos);
-    EXPECT_EQ(out.str().find("tarvix-calc materials"), std::string::npos);
+    const CalcRun help = RunCalcCaught({"assembly", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage:\n  tarvix-calc assembly [", 0), 0u) << help.out;
+    EXPECT_NE(help.out.find("qty-"), std::string::npos);
+    EXPECT_EQ(help.out.find("tarvix-calc materials"), std::string::npos);
 }
 
 // An argument echoed in a message is cut to 60 characters, however long it was.
@@ -191,15 +179,15 @@ TEST(CalcCli, LongArgumentsAreEchoedShort) {
         {"weigh", "round", "--" + long_text, "1"}, {"weigh", "round", "1", "12", long_text}};
     // clang-format on
     for (const auto& args : commands) {
-        std::ostringstream out, err;
-        EXPECT_EQ(RunCalc(args, out, err), 1);
-        EXPECT_NE(err.str().find(shown), std::string::npos) << err.str().substr(0, 200);
-        EXPECT_EQ(err.str().find(std::string(58, 'x')), std::string::npos);
+        const CalcRun run = RunCalcCaught(args);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find(shown), std::string::npos) << run.err.substr(0, 200);
+        EXPECT_EQ(run.err.find(std::string(58, 'x')), std::string::npos);
     }
     // A character is never cut in two.
-    std::ostringstream out, err;
-    RunCalc({"weigh", std::string(56, 'x') + "\xC3\xA9\xC3\xA9\xC3\xA9"}, out, err);
-    EXPECT_NE(err.str().find("'" + std::string(56, 'x') + "...'"), std::string::npos);
+    EXPECT_NE(RunCalcCaught({"weigh", std::string(56, 'x') + "\xC3\xA9\xC3\xA9\xC3\xA9"})
+                  .err.find("'" + std::string(56, 'x') + "...'"),
+              std::string::npos);
 }
 
 TEST(CalcCli, MaterialsAndSections) {
@@ -212,20 +200,17 @@ TEST(CalcCli, MaterialsAndSections) {
     };
     // clang-format on
     for (const Listing& l : listings) {
-        std::ostringstream out, err;
-        EXPECT_EQ(RunCalc(l.args, out, err), 0) << ::testing::PrintToString(l.args);
-        std::istringstream in(out.str());
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
-        ASSERT_EQ(lines.size(), l.count) << ::testing::PrintToString(l.args);
+        const CalcRun run = RunCalcCaught(l.args);
+        const std::vector<std::string> lines = LinesOf(run.out);
+        ASSERT_EQ(std::to_string(run.status) + " " + std::to_string(lines.size()),
+                  "0 " + std::to_string(l.count)) << ::testing::PrintToString(l.args);
         EXPECT_EQ(lines[l.index], l.line);
     }
     Check({{"sections", "beam"}, "", "pipe", 1});
-    std::ostringstream out, err;
-    ASSERT_EQ(RunCalc({"sections", "--json", "angle"}, out, err), 0);
-    EXPECT_EQ(out.str().rfind("{\"table\":\"angle\",\"rows\":[{\"index\":0,", 0), 0u);
-    EXPECT_NE(out.str().find("{\"index\":133,\"designation\":\"9 x 4 x 1/2\",\"weight_per_foot\":"
+    const CalcRun json = RunCalcCaught({"sections", "--json", "angle"});
+    ASSERT_EQ(json.status, 0);
+    EXPECT_EQ(json.out.rfind("{\"table\":\"angle\",\"rows\":[{\"index\":0,", 0), 0u);
+    EXPECT_NE(json.out.find("{\"index\":133,\"designation\":\"9 x 4 x 1/2\",\"weight_per_foot\":"
                              "21.3,\"dimension1\":9,\"dimension2\":4,\"dimension3\":0.5}]}\n"),
               std::string::npos);
 }

@@ -1,29 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "shell/calc_assembly.h"
-#include "shell/calc_cli.h"
+#include "tests/support/calc_run.h"
 
 namespace tarvix {
 namespace {
 
-struct CalcRun {
-    int status;
-    std::string out, err;
-};
-
-CalcRun Calc(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = RunCalc(args, out, err);
-    return {status, out.str(), err.str()};
-}
+CalcRun Calc(const std::vector<std::string>& args) { return RunCalcCaught(args); }
 
 std::string Line(const std::string& text, const std::string& starting) {
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
+    for (const std::string& line : LinesOf(text))
         if (line.rfind(starting, 0) == 0) return line;
     return "";
 }
@@ -77,10 +65,9 @@ TEST(CalcSections, ListsTheFamiliesAndTheirSizes) {
 }
 
 TEST(CalcSections, AFamilyItemReadsAsItsDesignationInTheViewAndTheFile) {
-    std::istringstream list("pipe --section \"RHS 100x50x4\" 12\n");
-    std::ostringstream out, err;
-    ASSERT_EQ(RunAssembly({"--csv", "-"}, list, out, err), 0) << err.str();
-    EXPECT_EQ(Line(out.str(), "\"PIPE\""),
+    const CalcRun run = RunListCaught({"--csv", "-"}, "pipe --section \"RHS 100x50x4\" 12\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Line(run.out, "\"PIPE\""),
               "\"PIPE\",\"  RHS 100x50x4  LENGTH 12.000\",\"ALUMINUM\",\"1\",\"1.985\",\"20.363\","
               "\"1.985\",\"20.363\"\r");
 }
