@@ -70,18 +70,16 @@ TEST_F(KeyboardTest, AShortcutCommitsTheTypedValueFirst) {
     qt_user::TypeAndEnter(Win(), kInput[0], "1", "1.000");
     qt_user::TypeOver(Widget(kInput[1]), "12");
     Press({"Ctrl+I"});
-    EXPECT_EQ(Text(kInput[1]), "12.000");
-    EXPECT_EQ(app_->Tracker().List().Count(), 1);
-    EXPECT_EQ(Text(kAssemblyWeight), ".919");
+    EXPECT_EQ(Text(kInput[1]) + " " + std::to_string(app_->Tracker().List().Count()) + " " +
+                  Text(kAssemblyWeight),
+              "12.000 1 .919");
 }
 
 // Any shape in at most four presses; the arrows and letters move without choosing.
 TEST_F(KeyboardTest, ShapesByKeys) {
-    struct Case {
-        std::initializer_list<const char*> keys;
-        int focus;   // where the focus ends
-        int chosen;  // the shape option then set
-    };
+    // clang-format off
+    // The focus at the end, and the shape option then set.
+    struct Case { std::initializer_list<const char*> keys; int focus, chosen; };
     const Case cases[] = {
         {{"Ctrl+3", "Down", "Space"}, kInput[0], kRoundOdWall},
         {{"Ctrl+4", "C", "C", "Space"}, kInput[0], kConeFrustum},
@@ -91,6 +89,7 @@ TEST_F(KeyboardTest, ShapesByKeys) {
         {{"Ctrl+4", "T", "Down"}, kPipe, kRound},
         {{"Ctrl+1", "Right", "Right", "Space"}, kInput[3], kChannels},
     };
+    // clang-format on
     for (const Case& c : cases) {
         Start();
         StartInInput1();
@@ -116,20 +115,16 @@ TEST_F(KeyboardTest, TabStopsOnTheChosenOption) {
 
 // Typing the start of an entry chooses it, closed or opened, leading blanks aside.
 TEST_F(KeyboardTest, ListsFindEntriesByTyping) {
-    struct Case {
-        int shape;  // 0: the material list of the start
-        int list;
-        const char* typed;
-        const char* chosen;  // the list's text, leading blanks aside
-        int look;
-        const char* shown;
-    };
+    // clang-format off
+    // shape 0: the material list of the start; chosen: the list's text, leading blanks aside.
+    struct Case { int shape, list; const char *typed, *chosen; int look; const char* shown; };
     const Case cases[] = {
         {0, kMaterialList, "br", "BRASS", kDensityDisplay, ".30500"},
         {kChannels, kSectionList, "C6", "C6 x 8.2", kInput[1], "1.920"},
         {kChannels, kSectionList, "MC1", "MC10 x 6.5", kInput[1], "1.125"},
         {0, kMaterialList, "qq", "BRASS", kDensityDisplay, ".30500"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         if (c.shape) qt_user::PressAndRelease(Win(), c.shape);
         Win().GiveFocus(c.list);
@@ -183,10 +178,10 @@ TEST_F(KeyboardTest, TheViewWindowByKeys) {
     const QString row = QGuiApplication::clipboard()->text();
     EXPECT_EQ(row.count('\t'), 7);
     EXPECT_TRUE(row.startsWith("   1\tROUND   OD 1.000")) << row.toStdString();
-    Press({"Tab"});
-    EXPECT_EQ(Focus(), View()->ControlWidget(kViewHide));
-    Press({"Tab"});
-    EXPECT_EQ(Focus(), View()->ControlWidget(kViewClose));
+    for (int button : {kViewHide, kViewClose}) {
+        Press({"Tab"});
+        EXPECT_EQ(Focus(), View()->ControlWidget(button));
+    }
     Press({"Escape"});
     EXPECT_TRUE(QTest::qWaitFor([&] { return view->isMinimized(); }, 5000));
     EXPECT_FALSE(app_->Tracker().View().IsShown());
@@ -238,13 +233,11 @@ TEST_F(KeyboardTest, KeyboardFocusIsMarked) {
 TEST_F(KeyboardTest, ReadersSeeFramesAndGroups) {
     QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(Frame());
     ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(frame->role(), QAccessible::Window);
-    EXPECT_EQ(frame->text(QAccessible::Name), "Tarvix");
-    const std::pair<int, const char*> groups[] = {{kTorus, "Shape"},
-                                                  {kFamilyOther, "Material family"},
-                                                  {kMeters, "Units"},
-                                                  {kDecimals3, "Decimals"},
-                                                  {kKnownWeightMode, "Mode"}};
+    EXPECT_TRUE(frame->role() == QAccessible::Window && frame->text(QAccessible::Name) == "Tarvix");
+    // clang-format off
+    const std::pair<int, const char*> groups[] = {{kTorus, "Shape"}, {kMeters, "Units"},
+        {kFamilyOther, "Material family"}, {kDecimals3, "Decimals"}, {kKnownWeightMode, "Mode"}};
+    // clang-format on
     for (const auto& [option, name] : groups) {
         QAccessibleInterface* group =
             QAccessible::queryAccessibleInterface(Widget(option))->parent();
@@ -254,10 +247,9 @@ TEST_F(KeyboardTest, ReadersSeeFramesAndGroups) {
     QAccessibleInterface* client =
         QAccessible::queryAccessibleInterface(Frame()->findChild<QWidget*>());
     std::vector<int> parked;
-    for (int id : {kUnitsSelector, kDensityEntry, kVolume}) {
+    for (int id : {kUnitsSelector, kDensityEntry, kVolume})
         if (client->indexOfChild(QAccessible::queryAccessibleInterface(Widget(id))) < 0)
             parked.push_back(id);
-    }
     EXPECT_EQ(parked, (std::vector<int>{kUnitsSelector, kDensityEntry}));
 }
 
