@@ -91,8 +91,8 @@ class QtWindowTest : public ::testing::Test {
 };
 
 TEST_F(QtWindowTest, ControlsSitWhereTheLayoutPutsThemInsideAOnePixelBorder) {
-    EXPECT_EQ(Frame()->geometry(), QRect(20, 50, 777, 550));
-    EXPECT_TRUE(Frame()->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(Frame()->geometry() == QRect(20, 50, 777, 550) &&
+                (Frame()->windowFlags() & Qt::FramelessWindowHint));
     EXPECT_EQ(Widget(ids::kTitlePanel)->mapTo(Frame(), QPoint(0, 0)), QPoint(171, 501));
     for (const ControlSpec& def : MainWindowControls()) {
         const QRect got = Widget(def.id)->geometry();
@@ -107,21 +107,20 @@ TEST_F(QtWindowTest, ControlsSitWhereTheLayoutPutsThemInsideAOnePixelBorder) {
 
 TEST_F(QtWindowTest, ColoursArePainted) {
     // A button's face away from frame and text, a marker's centre and outline, a field.
-    EXPECT_EQ(PixelOf(ids::kHide, {4, 12}), QColor(245, 245, 255));
-    EXPECT_EQ(PixelOf(ids::kInputMarker[0], {10, 6}), QColor(230, 230, 230));
-    EXPECT_EQ(PixelOf(ids::kInputMarker[0], {0, 0}), QColor(255, 0, 0));
-    EXPECT_EQ(PixelOf(ids::kInput[0], {6, 4}), QColor(250, 255, 250));
+    EXPECT_EQ(PixelOf(ids::kHide, {4, 12}).name() + PixelOf(ids::kInputMarker[0], {10, 6}).name() +
+                  PixelOf(ids::kInputMarker[0], {0, 0}).name() +
+                  PixelOf(ids::kInput[0], {6, 4}).name(),
+              "#f5f5ff#e6e6e6#ff0000#fafffa");
     // What the program sets: marker, button face, field background and red text, label text.
     window_->SetColours(ids::kInputMarker[0], colour::kGreen, colour::kGreen);
     window_->SetColours(ids::kSolid, colour::kBlack, {10, 20, 30});
     window_->SetColours(ids::kInput[1], colour::kRed, {1, 2, 3});
     window_->SetColours(ids::kUpperCaption[0], colour::kGreen, colour::kLightGrey);
-    EXPECT_EQ(PixelOf(ids::kInputMarker[0], {10, 6}), QColor(0, 136, 0));
-    EXPECT_EQ(PixelOf(ids::kSolid, {4, 12}), QColor(10, 20, 30));
-    EXPECT_EQ(PixelOf(ids::kInput[1], {6, 4}), QColor(1, 2, 3));
-    EXPECT_EQ(Widget(ids::kInput[1])->palette().color(QPalette::Text), QColor(255, 0, 0));
-    EXPECT_EQ(Widget(ids::kUpperCaption[0])->palette().color(QPalette::WindowText),
-              QColor(0, 136, 0));
+    EXPECT_EQ(PixelOf(ids::kInputMarker[0], {10, 6}).name() + PixelOf(ids::kSolid, {4, 12}).name() +
+                  PixelOf(ids::kInput[1], {6, 4}).name() +
+                  Widget(ids::kInput[1])->palette().color(QPalette::Text).name() +
+                  Widget(ids::kUpperCaption[0])->palette().color(QPalette::WindowText).name(),
+              "#008800#0a141e#010203#ff0000#008800");
 }
 
 TEST_F(QtWindowTest, WhatTheProgramSetsIsNotReportedButTheUsersChoiceIs) {
@@ -130,9 +129,9 @@ TEST_F(QtWindowTest, WhatTheProgramSetsIsNotReportedButTheUsersChoiceIs) {
         window_->ListAppend(list, name);
     EXPECT_EQ(window_->ListSelection(list), -1);
     window_->ListSelect(list, 2);
-    EXPECT_EQ(window_->GetText(list), "BRASS");
+    const std::string chosen = window_->GetText(list);
     window_->ListSelect(list, 7);
-    EXPECT_EQ(window_->ListSelection(list), -1);
+    EXPECT_EQ(chosen + std::to_string(window_->ListSelection(list)), "BRASS-1");
     // Deleting the selected entry leaves no selection behind.
     window_->ListSelect(list, 0);
     window_->ListDelete(list, 0);
@@ -151,8 +150,7 @@ TEST_F(QtWindowTest, WhatTheProgramSetsIsNotReportedButTheUsersChoiceIs) {
     window_->ListSelect(list, 0);
     QTest::keyClick(Widget(list), Qt::Key_Down);
     Pump();
-    EXPECT_EQ(Taken(), "list 185");
-    EXPECT_EQ(window_->GetText(list), "BRASS");
+    EXPECT_EQ(Taken() + " " + window_->GetText(list), "list 185 BRASS");
 }
 
 // Each control kind's click is reported once by the program's window tests; here the odd spots.
@@ -160,8 +158,7 @@ TEST_F(QtWindowTest, ClicksPressesAndCloseRequestsAreReportedOnce) {
     ClickControl(ids::kHexagonal);
     // An option takes a click anywhere in its rectangle, not only on its text.
     ClickAt(Widget(ids::kRound)->geometry().topRight() + QPoint(-2, 10));
-    EXPECT_TRUE(window_->IsChecked(ids::kRound));
-    EXPECT_FALSE(window_->IsChecked(ids::kHexagonal));
+    EXPECT_TRUE(window_->IsChecked(ids::kRound) && !window_->IsChecked(ids::kHexagonal));
     // A disabled button takes no click.
     window_->Enable(ids::kItemMinus, false);
     Taken();
@@ -175,8 +172,7 @@ TEST_F(QtWindowTest, ClicksPressesAndCloseRequestsAreReportedOnce) {
     // A close from the window system only asks: the window stays.
     Frame()->close();
     Pump();
-    EXPECT_TRUE(Frame()->isVisible());
-    EXPECT_EQ(Taken(), "close");
+    EXPECT_EQ(Taken() + (Frame()->isVisible() ? " shown" : ""), "close shown");
 }
 
 TEST_F(QtWindowTest, FocusChangesOfTheUserAreReportedButNotTheProgramsOwnMoves) {
@@ -244,8 +240,7 @@ TEST_F(QtWindowTest, EventsArriveOneAtATimeEvenFromInsideAHandler) {
         desktop_->WaitAndDispatch();
     }
     window_->StopTimer(3);
-    EXPECT_EQ(answer, MessageResult::kNo);
-    EXPECT_EQ(sink_.max_depth, 1);
+    EXPECT_TRUE(answer == MessageResult::kNo && sink_.max_depth == 1);
     // The press took the focus before the click; what the handler caused came after it.
     EXPECT_EQ(Taken().substr(0, 33), "lost 201, click 280, gained 202, ");
 }
@@ -285,15 +280,12 @@ TEST_F(QtWindowTest, CaptionsFitTheirControls) {
 
 TEST(DisplayCheckTest, FindsAMissingDisplayBeforeTheToolkitAborts) {
     // Platform, DISPLAY, WAYLAND_DISPLAY, and whether the toolkit can start with them.
+    // clang-format off
     const std::tuple<const char*, const char*, const char*, bool> cases[] = {
-        {"", "", "", false},
-        {"", "", "wayland-0", true},
-        {"xcb", "", "wayland-0", false},
-        {"wayland", ":1", "", false},
-        {"wayland;xcb", ":1", "", true},
-        {"offscreen", "", "", true},
-        {"vnc:size=800x600", "", "", true},
-        {" xcb ; wayland-egl ", "", "", false}};
+        {"", "", "", false}, {"", "", "wayland-0", true}, {"xcb", "", "wayland-0", false},
+        {"wayland", ":1", "", false}, {"wayland;xcb", ":1", "", true}, {"offscreen", "", "", true},
+        {"vnc:size=800x600", "", "", true}, {" xcb ; wayland-egl ", "", "", false}};
+    // clang-format on
     for (const auto& [platform, display, wayland, usable] : cases)
         EXPECT_EQ(DisplayProblem({platform, display, wayland}).empty(), usable) << platform;
     EXPECT_EQ(DisplayProblem({"xcb", "", ""}), "DISPLAY is not set");
@@ -304,8 +296,7 @@ TEST(FileDialogFilterTest, PipeListsBecomeToolkitFilters) {
               "CSV File (*.csv);;Text File (*.txt)");
     EXPECT_EQ(ToolkitFileFilter("Comma separated|*.csv||"), "Comma separated (*.csv)");
     EXPECT_EQ(ToolkitFileFilter("Images (*.png *.jpg)"), "Images (*.png *.jpg)");
-    EXPECT_EQ(FilterExtension("Images (*.png *.jpg)"), "png");
-    EXPECT_EQ(FilterExtension("All (*.*)"), "");
+    EXPECT_EQ(FilterExtension("Images (*.png *.jpg)") + "|" + FilterExtension("All (*.*)"), "png|");
 }
 
 }  // namespace
