@@ -70,13 +70,12 @@ class QtMainWindowTest : public qt_user::QtUserTest {
 // A press held on a control while input 1 holds a typed value commits it; the control still acts.
 TEST_F(QtMainWindowTest, AClickAfterTypingStillActs) {
     // The control, then a field showing the click's effect on the committed 1 inch.
+    // clang-format off
     const std::tuple<int, int, std::string> cases[] = {
-        {kSphere, kLowerCaption[0], "DIAMETER"},
-        {kMillimeters, kInput[0], "25.400"},
-        {kKnownWeightMode, kKnownCaption, "WEIGHT (LB)"},
-        {kTrackerCheck, kInput[0], "1.000"},
-        {kClose, kInput[0], "1.000"},
-        {kInputMarker[0], kInput[0], "1.000"}};
+        {kSphere, kLowerCaption[0], "DIAMETER"}, {kMillimeters, kInput[0], "25.400"},
+        {kKnownWeightMode, kKnownCaption, "WEIGHT (LB)"}, {kTrackerCheck, kInput[0], "1.000"},
+        {kClose, kInput[0], "1.000"}, {kInputMarker[0], kInput[0], "1.000"}};
+    // clang-format on
     for (const auto& [control, look, shown] : cases) {
         Start();
         Play({{kType, kInput[0], "1"}});
@@ -84,13 +83,11 @@ TEST_F(QtMainWindowTest, AClickAfterTypingStillActs) {
         qt_user::PressAndRelease(Win(), control);
         EXPECT_EQ(counter_.clicked, std::vector<int>{control});
         EXPECT_EQ(Text(look), shown) << control;
-        if (control == kTrackerCheck) {
-            EXPECT_EQ(Frame()->width(), 592);
-        } else if (control == kClose) {
-            EXPECT_FALSE(app_->Handler().Running());
-        } else if (control != kInputMarker[0]) {
-            EXPECT_TRUE(Win().IsChecked(control)) << control;
-        }
+        // The tracker opens, the run ends, an option is set.
+        EXPECT_TRUE(control == kTrackerCheck ? Frame()->width() == 592
+                    : control == kClose      ? !app_->Handler().Running()
+                                        : control == kInputMarker[0] || Win().IsChecked(control))
+            << control;
     }
     // A list opens on the press and takes the entry then picked with the keys.
     Start();
@@ -158,8 +155,9 @@ TEST_F(QtMainWindowTest, SectionFamilyChooser) {
     EXPECT_EQ(Show({kLowerCaption[0], kLowerCaption[1], kUpperCaption[2], kSectionTitle2}),
               "WIDTH|HEIGHT|WALL|HSS RECT/SQUARE");
     Play({{kClick, kIBeams, "", kSectionFamily, "S SHAPES"}});
-    EXPECT_EQ(Win().ListCount(kSectionList), 31);
-    EXPECT_EQ(Show({kSectionTitle2, kLowerCaption[0], kInput[0]}), "I-BEAMS|DEPTH|76.200");
+    EXPECT_EQ(std::to_string(Win().ListCount(kSectionList)) + "|" +
+                  Show({kSectionTitle2, kLowerCaption[0], kInput[0]}),
+              "31|I-BEAMS|DEPTH|76.200");
 }
 
 TEST_F(QtMainWindowTest, HideMinimisesAndCloseOrAWindowSystemCloseEndTheRun) {
