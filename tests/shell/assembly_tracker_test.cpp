@@ -53,19 +53,17 @@ TEST_F(TrackerTest, ItemPlusCopiesThePartAndShowsIt) {
     EXPECT_TRUE(desktop_->Messages().empty());
     Click(kCavity);
     EXPECT_EQ(Panel(), "ALUMINUM|4|-9.425| -.919|-3.676|-3.676|-37.699");
-    EXPECT_EQ(Win().Find(kGroupWeight)->textColour, colour::kRed);
-    EXPECT_EQ(Win().Find(kAssemblyVolume)->textColour, colour::kRed);
+    EXPECT_TRUE(Win().Find(kGroupWeight)->textColour == colour::kRed &&
+                Win().Find(kAssemblyVolume)->textColour == colour::kRed);
     // Millimeters show kilograms and cubic centimeters from the same stored values.
     Click(kMillimeters);
-    EXPECT_EQ(Panel(), "ALUMINUM|4|-154.444| -.417|-1.667|-1.667|-617.778");
-    EXPECT_EQ(Text(kItemVolumeLabel), "ITEM VOLUME (CC)");
+    EXPECT_EQ(Panel() + " " + Text(kItemVolumeLabel),
+              "ALUMINUM|4|-154.444| -.417|-1.667|-1.667|-617.778 ITEM VOLUME (CC)");
 }
 
 TEST_F(TrackerTest, RefusedParts) {
     // clang-format off
-    struct Case {
-        const char* what; int shape; std::vector<const char*> inputs; const char* detail;
-    };
+    struct Case { const char* what; int shape; std::vector<const char*> inputs; const char* detail; };
     const Case cases[] = {
         {"nothing typed", kRound, {}, "input 1 (outside diameter) and input 2 (length) are missing"},
         {"cone frustum without its length", kConeFrustum, {"4", "2"}, "input 3 (height) is missing"},
@@ -82,11 +80,10 @@ TEST_F(TrackerTest, RefusedParts) {
         if (c.inputs.size() == 3) Win().Type(kInput[1], "");  // erased, never committed
         if (c.shape == kKnownVolumeMode) Type(kKnownValue, "10");
         Click(kItemPlus);
-        EXPECT_EQ(LastMessage(), "Shape Not Fully Defined") << c.what;
-        EXPECT_EQ(desktop_->Messages().back().title, "Info");
-        if (c.detail) {
-            EXPECT_EQ(desktop_->Messages().back().detail, c.detail);
-        }
+        const auto& m = desktop_->Messages().back();  // no detail looked at without one given
+        EXPECT_EQ(LastMessage() + "|" + m.title + "|" + (c.detail ? m.detail : ""),
+                  "Shape Not Fully Defined|Info|" + std::string(c.detail ? c.detail : ""))
+            << c.what;
         EXPECT_TRUE(Tracker().List().Empty()) << c.what;
     }
 }
@@ -113,10 +110,9 @@ TEST_F(TrackerTest, RemovingRenumbersWithFullNames) {
     Pick(kItemList, 1);
     Click(kItemMinus);
     EXPECT_EQ(Entries(), (std::vector<std::string>{" 1.  ROUND TUBEW", " 2.  ROUND"}));
-    EXPECT_EQ(Win().ListSelection(kItemList), 0);
-    EXPECT_EQ(Text(kItemQuantity), "1");
+    const std::string first = std::to_string(Win().ListSelection(kItemList)) + Text(kItemQuantity);
     Pick(kItemList, 1);
-    EXPECT_EQ(Text(kItemQuantity), "3");
+    EXPECT_EQ(first + " " + Text(kItemQuantity), "01 3");
 }
 
 TEST_F(TrackerTest, EmptyListGuards) {
@@ -127,8 +123,7 @@ TEST_F(TrackerTest, EmptyListGuards) {
     EXPECT_EQ(LastMessage(), "No Items In Assembly");
     Click(kView);
     EXPECT_EQ(LastMessage(), "No Items In Assembly");
-    EXPECT_EQ(View(), nullptr);
-    EXPECT_EQ(Panel(), "||||||");
+    EXPECT_TRUE(View() == nullptr && Panel() == "||||||");
 }
 
 // Minimising, restoring and closing the view are proven on the real window.
@@ -136,38 +131,36 @@ TEST_F(TrackerTest, ViewFollowsEveryChange) {
     AddRound(2);
     Click(kView);
     ASSERT_NE(View(), nullptr);
-    EXPECT_EQ(View()->Title(), "Assembly Info");
+    EXPECT_TRUE(View()->Title() == "Assembly Info" && ViewLines().size() == 6u);
     EXPECT_EQ(ViewLines(), ViewRows(Tracker().List(), Unit::kInches, 3));
-    EXPECT_EQ(ViewLines().size(), 6u);
     AddRound();
     Click(kCavity);
     Click(kFeet);
     EXPECT_EQ(ViewLines(), ViewRows(Tracker().List(), Unit::kFeet, 3));
     Click(kItemMinus);
     Click(kItemMinus);
-    EXPECT_EQ(ViewLines().size(), 5u);  // the totals rows stay
-    EXPECT_EQ(Panel(), "||||||");       // no part, and no totals, left to show
-    EXPECT_EQ(Win().ListCount(kItemList), 0);
+    // The totals rows stay; no part, and no totals, left to show.
+    EXPECT_EQ(
+        std::to_string(ViewLines().size()) + Panel() + std::to_string(Win().ListCount(kItemList)),
+        "5||||||0");
 }
 
 // The real window proves the boxes and their buttons; answered No, CLOSE and CLEAR keep the list.
 TEST_F(TrackerTest, CloseAndClearAskWhileItemsAreUnsaved) {
     Click(kClose);  // nothing to lose
-    EXPECT_FALSE(app_->Handler().Running());
-    EXPECT_TRUE(desktop_->Messages().empty());
+    EXPECT_FALSE(app_->Handler().Running() || !desktop_->Messages().empty());
 
     Start();
     AddRound();
     desktop_->AnswerMessages(MessageResult::kNo);
     Click(kClose);
     Win().Deliver(Event{Event::Kind::kCloseRequest});
-    EXPECT_TRUE(app_->Handler().Running());
-    EXPECT_EQ(desktop_->Messages().size(), 2u);
+    EXPECT_TRUE(app_->Handler().Running() && desktop_->Messages().size() == 2u);
     Click(kClear);
     EXPECT_EQ(LastMessage(), "Really clear all assembly data?");
-    EXPECT_EQ(desktop_->Messages().back().buttons, MessageButtons::kYesNo);
-    EXPECT_EQ(desktop_->Messages().back().icon, MessageIcon::kQuestion);
-    EXPECT_EQ(Tracker().List().Count(), 1);
+    EXPECT_TRUE(desktop_->Messages().back().buttons == MessageButtons::kYesNo &&
+                desktop_->Messages().back().icon == MessageIcon::kQuestion &&
+                Tracker().List().Count() == 1);
 }
 
 }  // namespace
