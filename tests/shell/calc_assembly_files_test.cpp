@@ -54,7 +54,8 @@ const char kRound[] =
     "12.000\",\"ALUMINUM\",\"1\",\".919\",\"9.425\",\".919\",\"9.425\"\r\n";
 
 TEST_F(CalcAssemblyFiles, WritesTheFileAndTheReportBesideThePanel) {
-    ASSERT_EQ(Run({"--csv", Path("a.csv"), "--pdf=" + Path("a.pdf")}, "round 1 12\n"), 0) << run_.err;
+    ASSERT_EQ(Run({"--csv", Path("a.csv"), "--pdf=" + Path("a.pdf")}, "round 1 12\n"), 0)
+        << run_.err;
     EXPECT_EQ(Content("a.csv"), kRound);
     const std::string report = Content("a.pdf");
     EXPECT_EQ(report.rfind("page\nSHAPE\n", 0), 0u) << report;

@@ -16,13 +16,6 @@
 namespace tarvix {
 namespace {
 
-CalcRun RunList(const std::vector<std::string>& args, const std::string& list) {
-    return RunListCaught(args, list);
-}
-
-// The panel's values, joined by "|".
-std::string Values(const std::string& out) { return ValuesOf(out, "|"); }
-
 TEST(CalcAssembly, PanelOfTheLastPart) {
     // clang-format off
     struct Case { std::vector<std::string> args; std::string list, values; };
@@ -47,15 +40,15 @@ TEST(CalcAssembly, PanelOfTheLastPart) {
     };
     // clang-format on
     for (const Case& c : cases) {
-        const CalcRun r = RunList(c.args, c.list);
-        EXPECT_EQ(r.status, 0) << c.list << r.err;
-        EXPECT_EQ(Values(r.out), c.values) << c.list;
+        const CalcRun r = RunListCaught(c.args, c.list);
+        EXPECT_EQ(std::to_string(r.status) + " " + ValuesOf(r.out, "|"), "0 " + c.values)
+            << c.list << r.err;
     }
 }
 
 TEST(CalcAssembly, ViewPrintsTheWindowCells) {
     const CalcRun r =
-        RunList({"--view", "--units", "millimeters"}, "sphere 2 | cavity\nround 1 12\n");
+        RunListCaught({"--view", "--units", "millimeters"}, "sphere 2 | cavity\nround 1 12\n");
     ASSERT_EQ(r.status, 0) << r.err;
     const auto S = [](int n) { return std::string(static_cast<std::size_t>(n), ' '); };
     // clang-format off
@@ -93,21 +86,18 @@ TEST(CalcAssembly, JsonPanelAndEmptyView) {
     };
     // clang-format on
     for (const Case& c : cases) {
-        const CalcRun r = RunList(c.args, c.list);
-        EXPECT_EQ(r.status, c.status) << c.list;
-        EXPECT_EQ(r.out, c.out) << c.list;
-        EXPECT_EQ(r.err.substr(0, c.err.size()), c.err) << c.list;
+        const CalcRun r = RunListCaught(c.args, c.list);
+        EXPECT_EQ(std::to_string(r.status) + r.out + r.err.substr(0, c.err.size()),
+                  std::to_string(c.status) + c.out + c.err)
+            << c.list;
     }
 }
 
 TEST(CalcAssembly, BadListsPrintNothing) {
-    // clang-format off
-    struct Case { std::string list, err; };
-    // clang-format on
     std::string fifty_one;
     for (int i = 0; i < 51; ++i)
         fifty_one += "sphere 1\n";
-    const Case cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {"round 1 12\nround \"1 12\n", "line 2: unbalanced double quote\n"},
         {"round 1 12 | hollow\n",
          "line 1: unknown step 'hollow'; the steps are cavity, solid, zero, qty+, qty-\n"},
@@ -125,11 +115,10 @@ TEST(CalcAssembly, BadListsPrintNothing) {
         {"round 1 2 3\n", "line 1: there is no input 3"},
         {fifty_one, "line 51: the assembly holds at most 50 items\n"},
     };
-    for (const Case& c : cases) {
-        const CalcRun r = RunList({}, c.list);
-        EXPECT_EQ(r.status, 2) << c.list;
-        EXPECT_EQ(r.out, "") << c.list;
-        EXPECT_EQ(r.err.substr(0, c.err.size()), c.err) << c.list;
+    for (const auto& [list, err] : cases) {
+        const CalcRun r = RunListCaught({}, list);
+        EXPECT_EQ(std::to_string(r.status) + r.out + r.err.substr(0, err.size()), "2" + err)
+            << list;
     }
 }
 
@@ -137,20 +126,19 @@ TEST(CalcAssembly, UsageErrors) {
     const auto dir = std::filesystem::temp_directory_path();
     const std::string file = (dir / "tarvix_parts_test.txt").string();
     std::ofstream(file) << "sphere 1\n";
-    EXPECT_EQ(Values(RunList({file}, "").out), "ALUMINUM|1|.524|.051|.051|.051|.524");
+    EXPECT_EQ(ValuesOf(RunListCaught({file}, "").out, "|"), "ALUMINUM|1|.524|.051|.051|.051|.524");
     std::filesystem::remove(file);
     // clang-format off
     const std::vector<std::string> usages[] = {{"--units", "cubits"}, {"--decimals", "4"},
         {"--units"}, {"--wide"}, {"a.txt", "b.txt"}, {dir.string()}, {file}};
     // clang-format on
     for (const std::vector<std::string>& args : usages) {
-        const CalcRun r = RunList(args, "sphere 1\n");
-        EXPECT_EQ(r.status, 1) << args[0];
-        EXPECT_EQ(r.out, "") << args[0];
-        EXPECT_NE(r.err.find("tarvix-calc assembly: "), std::string::npos) << r.err;
+        const CalcRun r = RunListCaught(args, "sphere 1\n");
+        EXPECT_EQ(std::to_string(r.status) + r.out + r.err.substr(0, 22), "1tarvix-calc assembly: ")
+            << args[0] << r.err;
     }
     EXPECT_EQ(
-        RunList({file}, "")
+        RunListCaught({file}, "")
             .err.rfind("tarvix-calc assembly: cannot read '" + file + "': it does not exist\n", 0),
         0u);
 }

@@ -203,7 +203,8 @@ TEST(CalcCli, MaterialsAndSections) {
         const CalcRun run = RunCalcCaught(l.args);
         const std::vector<std::string> lines = LinesOf(run.out);
         ASSERT_EQ(std::to_string(run.status) + " " + std::to_string(lines.size()),
-                  "0 " + std::to_string(l.count)) << ::testing::PrintToString(l.args);
+                  "0 " + std::to_string(l.count))
+            << ::testing::PrintToString(l.args);
         EXPECT_EQ(lines[l.index], l.line);
     }
     Check({{"sections", "beam"}, "", "pipe", 1});
@@ -211,7 +212,7 @@ TEST(CalcCli, MaterialsAndSections) {
     ASSERT_EQ(json.status, 0);
     EXPECT_EQ(json.out.rfind("{\"table\":\"angle\",\"rows\":[{\"index\":0,", 0), 0u);
     EXPECT_NE(json.out.find("{\"index\":133,\"designation\":\"9 x 4 x 1/2\",\"weight_per_foot\":"
-                             "21.3,\"dimension1\":9,\"dimension2\":4,\"dimension3\":0.5}]}\n"),
+                            "21.3,\"dimension1\":9,\"dimension2\":4,\"dimension3\":0.5}]}\n"),
               std::string::npos);
 }
 

@@ -8,7 +8,7 @@
 namespace tarvix {
 namespace {
 
-CalcRun Calc(const std::vector<std::string>& args) { return RunCalcCaught(args); }
+constexpr auto& Calc = RunCalcCaught;
 
 std::string Line(const std::string& text, const std::string& starting) {
     for (const std::string& line : LinesOf(text))
