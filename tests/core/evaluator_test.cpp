@@ -22,9 +22,7 @@ void ExpectCases(const std::vector<Case>& cases, Evaluation (*evaluate)(std::str
         SCOPED_TRACE("text: '" + c.text + "'");
         const Evaluation result = evaluate(c.text);
         EXPECT_EQ(result.error, c.error) << ErrorText(result.error);
-        if (c.error == kNone) {
-            EXPECT_DOUBLE_EQ(result.value, c.value);
-        }
+        EXPECT_DOUBLE_EQ(c.error == kNone ? result.value : c.value, c.value);
     }
 }
 

@@ -35,9 +35,8 @@ TEST(CalcSections, WeighTakesADesignationFromAnyFamily) {
     for (const Case& c : cases) {
         const CalcRun run = Calc(c.args);
         EXPECT_EQ(run.status, c.status) << ::testing::PrintToString(c.args) << run.err;
-        if (c.status == 0) {
-            EXPECT_EQ(Line(run.out, c.line.substr(0, c.line.find('=') + 1)), c.line);
-        }
+        EXPECT_EQ(c.status == 0 ? Line(run.out, c.line.substr(0, c.line.find('=') + 1)) : c.line,
+                  c.line);
         EXPECT_NE(run.err.find(c.status == 0 ? "" : c.line), std::string::npos) << run.err;
     }
 }
