@@ -111,11 +111,10 @@ TEST(PrintReportTest, PageBreaksAndTheTotalsBlock) {
                 std::any_of(page.begin(), page.end(), [](auto& p) { return p.text == "SHAPE"; });
         EXPECT_EQ(headed, c.headedPages) << c.items;
         const Found heading = Find(document, "TOTAL WEIGHT - POUNDS");
-        ASSERT_NE(heading.placed, nullptr);
+        const Found total = Find(document, std::to_string(c.items) + ".000");
+        ASSERT_TRUE(heading.placed && total.placed) << c.items;
         EXPECT_EQ(heading.page, c.pages - 1) << c.items;
         EXPECT_NEAR(heading.placed->y, c.totalsHeadingY, 1e-5) << c.items;
-        const Found total = Find(document, std::to_string(c.items) + ".000");
-        ASSERT_NE(total.placed, nullptr) << c.items;
         EXPECT_NEAR(total.placed->y, c.totalsY, 1e-5) << c.items;
     }
     // The rows of a full page: 44, from y = 1 down in steps of 1/6, the last below 8 1/6.
