@@ -82,8 +82,7 @@ TEST(SectionLookup, EveryWrittenFormFindsTheSameSize) {
         {{"CHS 168.3x5", "CHS 168.3x5 EN 10210"}, "chs CHS 168.3x5"},
         {{"L 100x100x10", "l100x100x10"}, "l-en L 100x100x10"},
         {{"L4X4X1/2", "4 x 4 x 1/2", "L4X4X.5"}, "angle 4 x 4 x 1/2"},
-        {{"S6X17.25", "s6 x 17.25"}, "i-beam S6 x 17.25"},
-        {{"MC12X10.6"}, "channel MC12 x 10.6"},
+        {{"S6X17.25", "s6 x 17.25"}, "i-beam S6 x 17.25"}, {{"MC12X10.6"}, "channel MC12 x 10.6"},
         {{"C1X3/8X1/8", "1 x 3/8 x 1/8"}, "channel 1 x 3/8 x 1/8"},
     };
     // clang-format on

@@ -84,8 +84,7 @@ TEST_F(KeyboardTest, ShapesByKeys) {
         {{"Ctrl+3", "Down", "Space"}, kInput[0], kRoundOdWall},
         {{"Ctrl+4", "C", "C", "Space"}, kInput[0], kConeFrustum},
         {{"Ctrl+3", "Up", "Up", "Space"}, kInput[0], kSquareBar},
-        {{"Ctrl+1", "Up"}, kTorus, kRound},
-        {{"Ctrl+2", "R", "R"}, kRound, kRound},
+        {{"Ctrl+1", "Up"}, kTorus, kRound}, {{"Ctrl+2", "R", "R"}, kRound, kRound},
         {{"Ctrl+4", "T", "Down"}, kPipe, kRound},
         {{"Ctrl+1", "Right", "Right", "Space"}, kInput[3], kChannels},
     };

@@ -152,8 +152,7 @@ TEST(CalcCli, WeighJson) {
 TEST(CalcCli, VersionAndCommandHelp) {
     // clang-format off
     const Case cases[] = {
-        {{"--version"}, "tarvix-calc 3.0.0\n", "", 0},
-        {{"--version", "x"}, "", "no arguments", 1},
+        {{"--version"}, "tarvix-calc 3.0.0\n", "", 0}, {{"--version", "x"}, "", "no arguments", 1},
         {{"materials", "--help"}, "Usage:\n  tarvix-calc materials\n      Lists the material "
          "catalogue: family, index, name, density in lb/in3 (tab-separated).\n", "", 0},
         {{"nonsense", "--help"}, "", "unknown command", 1},
