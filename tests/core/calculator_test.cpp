@@ -56,12 +56,6 @@ class CalculatorTest : public HeadlessUserTest {
         for (const Step& s : Script(script))
             Input(s.k, s.text);
     }
-    std::string Texts(const std::vector<int>& controls) {
-        std::string all;
-        for (int id : controls)
-            all += "|" + Text(id);
-        return all.substr(1);
-    }
     std::string Results() { return Texts({ids::kVolume, ids::kWeight, ids::kTotal}); }
     std::string Inputs(int count = 6) { return Texts({ids::kInput, ids::kInput + count}); }
     // Per input: '1' where the control is enabled, or with `colours` 'G' for a green background.

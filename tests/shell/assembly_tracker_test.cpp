@@ -27,11 +27,8 @@ class TrackerTest : public HeadlessUserTest {
         Click(kItemPlus);
     }
     std::string Panel() {
-        std::string texts = Text(kItemMaterial);
-        for (int id : {kItemQuantity, kItemVolume, kItemWeight, kGroupWeight, kAssemblyWeight,
-                       kAssemblyVolume})
-            texts += "|" + Text(id);
-        return texts;
+        return Texts({kItemMaterial, kItemQuantity, kItemVolume, kItemWeight, kGroupWeight,
+                      kAssemblyWeight, kAssemblyVolume});
     }
     std::vector<std::string> Entries() { return Win().Find(kItemList)->entries; }
     // Every row of the open view, as the window holds it.

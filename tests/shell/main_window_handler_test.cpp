@@ -53,8 +53,7 @@ TEST_F(MainWindowTest, OpensCentredAtTheTrackerWidth) {
 
 // Input 1 of a round bar takes the focus; only the quantity and input 1 markers are green.
 TEST_F(MainWindowTest, StartState) {
-    EXPECT_EQ(Text(ids::kTitle) + "|" + Text(ids::kQuantity) + "|" + Text(ids::kInput[0]),
-              "Tarvix V3.0|1| ");
+    EXPECT_EQ(Texts({ids::kTitle, ids::kQuantity, ids::kInput[0]}), "Tarvix V3.0|1| ");
     for (int id : {ids::kDefaultMode, ids::kRound, ids::kFamilyMetal})
         EXPECT_TRUE(Win().IsChecked(id)) << id;
     for (int id : {ids::kDensityIndicator, ids::kKnownValue, ids::kSectionList, ids::kInput[1]})

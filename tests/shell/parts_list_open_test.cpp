@@ -96,11 +96,8 @@ class PartsListOpenTest : public HeadlessUserTest {
         Click(kItemPlus);
     }
     std::string Panel() {
-        std::string panel;
-        for (int id : {kItemMaterial, kItemQuantity, kItemVolume, kItemWeight, kGroupWeight,
-                       kAssemblyWeight, kAssemblyVolume})
-            panel += Text(id) + "|";
-        return panel;
+        return Texts({kItemMaterial, kItemQuantity, kItemVolume, kItemWeight, kGroupWeight,
+                      kAssemblyWeight, kAssemblyVolume});
     }
     void Open(const std::string& path) { app_->Handler().OpenPartsList(path); }
 

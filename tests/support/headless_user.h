@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/control_ids.h"
 #include "platform/headless_desktop.h"
@@ -33,6 +34,13 @@ class HeadlessUserTest : public ::testing::Test {
     HeadlessDesktop& Desktop() { return *desktop_; }
     HeadlessWindow& Win() { return static_cast<HeadlessWindow&>(app_->MainWindow()); }
     std::string Text(int id) { return Win().GetText(id); }
+    // The texts of the controls, joined by "|".
+    std::string Texts(const std::vector<int>& controls) {
+        std::string all;
+        for (int id : controls)
+            all += "|" + Text(id);
+        return all.substr(all.empty() ? 0 : 1);
+    }
     std::string LastMessage() {
         return desktop_->Messages().empty() ? "" : desktop_->Messages().back().text;
     }
