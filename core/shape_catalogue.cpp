@@ -93,4 +93,11 @@ SectionTable StructuralTable(int shape) {
     }
 }
 
+int StructuralShape(SectionTable table) {
+    for (int shape = 17; shape <= 20; ++shape) {
+        if (StructuralTable(shape) == table) return shape;
+    }
+    return 20;
+}
+
 }  // namespace tarvix

@@ -50,5 +50,7 @@ inline bool IsStructural(int shape) {
 }
 // The section table of a structural shape (17 angles, 18 pipe, 19 channels, 20 I-beams).
 SectionTable StructuralTable(int shape);
+// The structural shape that offers a section table: the inverse of StructuralTable.
+int StructuralShape(SectionTable table);
 
 }  // namespace tarvix

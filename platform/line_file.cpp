@@ -1,12 +1,13 @@
 #include "platform/line_file.h"
 
-#include "platform/atomic_file.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+
+#include "platform/atomic_file.h"
 
 namespace tarvix {
 namespace {
@@ -32,18 +33,18 @@ FileRead ReadSmallFile(const std::string& path, std::size_t limit, std::string& 
         ::close(fd);
         return FileRead::kUnreadable;
     }
-    bytes.resize(limit);
-    std::size_t got = 0;
+    // Read as it comes, so a short file costs no more than its own bytes whatever the limit.
+    char chunk[1 << 14];
     bool failed = false;
-    while (got < limit) {
-        const ssize_t n = ::read(fd, bytes.data() + got, limit - got);
+    while (bytes.size() < limit) {
+        const ssize_t n = ::read(fd, chunk, std::min(sizeof chunk, limit - bytes.size()));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) failed = true;
         if (n <= 0) break;
-        got += static_cast<std::size_t>(n);
+        bytes.append(chunk, static_cast<std::size_t>(n));
     }
     ::close(fd);
-    bytes.resize(failed ? 0 : got);
+    if (failed) bytes.clear();
     return failed ? FileRead::kUnreadable : FileRead::kRead;
 }
 

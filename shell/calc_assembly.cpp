@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #include "assembly/assembly_tracker.h"
@@ -16,6 +15,7 @@
 #include "core/control_ids.h"
 #include "platform/atomic_file.h"
 #include "platform/headless_desktop.h"
+#include "platform/line_file.h"
 #include "shell/calc_cli.h"
 #include "shell/json_object.h"
 #include "shell/weigh_part.h"
@@ -156,26 +156,25 @@ std::string ReadList(const std::string& path, std::istream& in, std::string& tex
         int error = 0;
         if (!ReadStandardInput(kMaxListBytes + 1, text, error))
             return "cannot read standard input: " + std::string(std::strerror(error));
-    } else {
-        std::istream* source = &in;
-        std::ifstream file;
-        if (path != "-") {
+    } else if (path != "-") {
+        // The reader looks at what the path is and checks it again once open, so a pipe or a
+        // device swapped in between is never read.
+        if (ReadSmallFile(path, kMaxListBytes + 1, text) != FileRead::kRead) {
             std::error_code ec;
             const auto type = std::filesystem::status(path, ec).type();
             if (type == std::filesystem::file_type::not_found)
                 return "cannot read " + Echoed(path) + ": it does not exist";
             if (type != std::filesystem::file_type::regular)
                 return "cannot read " + Echoed(path) + ": not a regular file";
-            file.open(path, std::ios::binary);
-            if (!file) return "cannot read " + Echoed(path);
-            source = &file;
+            return "cannot read " + Echoed(path);
         }
+    } else {
         // Read as it comes, so a short list costs no more than its own bytes.
         text.clear();
         char chunk[1 << 14];
-        while (text.size() <= kMaxListBytes && source->read(chunk, sizeof chunk).gcount() > 0)
-            text.append(chunk, static_cast<std::size_t>(source->gcount()));
-        if (source->bad()) return "cannot read " + Echoed(path);
+        while (text.size() <= kMaxListBytes && in.read(chunk, sizeof chunk).gcount() > 0)
+            text.append(chunk, static_cast<std::size_t>(in.gcount()));
+        if (in.bad()) return "cannot read " + Echoed(path);
     }
     if (text.size() > kMaxListBytes) return "the parts list is larger than a megabyte";
     return "";

@@ -3,24 +3,16 @@
 #include <cstdio>
 
 #include "core/sections/section_families.h"
+#include "core/shape_catalogue.h"
 #include "shell/calc_cli.h"
 #include "shell/json_object.h"
 
 namespace tarvix {
 namespace {
 
-std::string_view OptionWord(SectionTable option) {
-    switch (option) {
-        case SectionTable::kPipe:
-            return "pipe";
-        case SectionTable::kAngle:
-            return "angle";
-        case SectionTable::kChannel:
-            return "channel";
-        case SectionTable::kIBeam:
-            return "i-beam";
-    }
-    return "";
+// The shape word that weigh takes for the option: "angle", "pipe", "channel", "i-beam".
+std::string OptionWord(SectionTable option) {
+    return Lower(std::string(Shape(StructuralShape(option)).itemName));
 }
 
 std::string Fixed(double value, int decimals) {

@@ -62,20 +62,6 @@ bool ParseShape(const std::string& text, WeighRequest& request) {
     return false;
 }
 
-int OptionShape(SectionTable option) {
-    switch (option) {
-        case SectionTable::kAngle:
-            return 17;
-        case SectionTable::kPipe:
-            return 18;
-        case SectionTable::kChannel:
-            return 19;
-        case SectionTable::kIBeam:
-            return 20;
-    }
-    return 0;
-}
-
 // Finds --section in the families; the shape, if given, must be the one the family belongs to.
 std::string ResolveSection(bool shape_given, WeighRequest& request) {
     std::optional<SectionTable> option;
@@ -89,7 +75,7 @@ std::string ResolveSection(bool shape_given, WeighRequest& request) {
     request.section_refused = true;
     if (!found.Found()) return found.refusal;
     const SectionFamily& family = *found.match.family;
-    const int shape = OptionShape(family.option);
+    const int shape = StructuralShape(family.option);
     if (shape_given && request.shape != shape) {
         const std::string given =
             request.shape ? Lower(std::string(Shape(request.shape).itemName)) : "a known value";
